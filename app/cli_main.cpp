@@ -1,0 +1,72 @@
+// tolvane-cli: runs Tolvane without a window, one command per line.
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "ini_settings_key.h"
+#include "script_driver.h"
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: tolvane-cli [--settings FILE] [--decimal point|comma|other] [SCRIPT]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string settingsFile, script;
+    std::string separator;
+    bool haveSeparator = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--settings" && i + 1 < argc) settingsFile = argv[++i];
+        else if (a == "--decimal" && i + 1 < argc) {
+            std::string d = argv[++i];
+            if (d == "point") separator = ".";
+            else if (d == "comma") separator = ",";
+            else if (d == "other") separator = "'";
+            else return usage();
+            haveSeparator = true;
+        } else if (a == "--help" || a == "-h") {
+            usage();
+            return 0;
+        } else if (!a.empty() && a[0] == '-' && a != "-") return usage();
+        else if (script.empty()) script = a;
+        else return usage();
+    }
+    if (!haveSeparator) separator = tv::systemDecimalSeparator();
+
+    std::unique_ptr<tv::SettingsKey> key;
+    if (!settingsFile.empty()) {
+        key = std::make_unique<tv::IniSettingsKey>(settingsFile);
+    } else {
+        auto memory = std::make_unique<tv::MemorySettingsKey>();
+        for (const auto& d : tv::repairDefaults()) memory->values[d.name] = d.value;
+        key = std::move(memory);
+    }
+
+    std::ifstream file;
+    std::istream* in = &std::cin;
+    if (!script.empty() && script != "-") {
+        file.open(script);
+        if (!file) {
+            std::cerr << "cannot read " << script << "\n";
+            return 2;
+        }
+        in = &file;
+    }
+
+    tv::ScriptDriver driver(*key, separator, std::cout, std::cerr);
+    try {
+        driver.start();
+    } catch (const std::exception& e) {
+        std::cerr << "start-up failed: " << e.what() << "\n";
+        return 2;
+    }
+    int status = driver.run(*in);
+    std::cout.flush();
+    return status;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The calculator modules, one per program function that has been built.
+#include "catalogue.h"
+
+namespace tv {
+
+extern const CalculatorModule viaPropertiesModule;        // board/via_properties.cpp
+extern const CalculatorModule conductorPropertiesModule;  // conductor/conductor_properties.cpp
+extern const CalculatorModule fusingCurrentModule;        // conductor/fusing_current.cpp
+
+}  // namespace tv

@@ -1,0 +1,137 @@
+#include "app.h"
+
+#include <cmath>
+
+namespace tv {
+
+App::App(Platform& p, SettingsKey& key, const Catalogue& cat, std::string userSeparator)
+    : platform(p), settings(key), catalogue(cat), userSeparator_(std::move(userSeparator)) {}
+
+Form* App::form(const std::string& name) {
+    for (Form* f : {&Form1, &Form2, &Form4, &Form5, &Form6, &Form8})
+        if (f->name() == name) return f;
+    return nullptr;
+}
+
+DecimalMode App::decimalMode() {
+    const std::string& flag = Form1.get("Label165").caption();
+    if (flag == "0") return DecimalMode::Point;
+    if (flag == "1") return DecimalMode::Comma;
+    return DecimalMode::Other;
+}
+
+std::optional<std::string> App::literal(const std::string& point, const std::string& comma) {
+    switch (decimalMode()) {
+        case DecimalMode::Point: return point;
+        case DecimalMode::Comma: return comma;
+        case DecimalMode::Other: break;
+    }
+    return std::nullopt;
+}
+
+bool App::writeLiteral(Component& field, const std::string& point, const std::string& comma) {
+    auto text = literal(point, comma);
+    if (!text) return false;
+    field.setText(*text);
+    return true;
+}
+
+bool App::messageLiteral(const std::string& point, const std::string& comma) {
+    auto text = literal(point, comma);
+    if (!text) return false;
+    message(*text);
+    return true;
+}
+
+void App::writeNumber(Component& field, double value) { field.setText(numberText(value)); }
+
+void App::userAction(const std::function<void()>& action) {
+    if (ended) return;
+    try {
+        action();
+    } catch (const ConversionError& e) {
+        message(e.what());
+    } catch (const SettingsError& e) {
+        message(e.what());
+    } catch (const ProgramEnded& e) {
+        ended = true;
+        exitCode = e.code;
+        platform.quit(e.code);
+    }
+}
+
+void App::endProgram(int code) { throw ProgramEnded{code}; }
+
+void App::ValidateTempRise() {
+    Component& edit = c("Edit1");
+    double rise = num(edit);
+    if (rise > 200) {
+        message("Maximum temperature rise can't be greater than 200C");
+        edit.setText("200");
+        rise = 200;
+    }
+    if (rise <= 0) {
+        message("Minimum temperature rise can't be less than 0C");
+        edit.setText("1");
+        rise = 1;
+    }
+    c("ProgressBar1").setPosition(static_cast<int>(std::trunc(rise)));
+    temp.rise = rise;
+    temp.riseF = rise * 1.8;
+    c("Label2").setCaption(cformat("%0.1f", {temp.riseF}));
+}
+
+void App::ValidateAmbient() {
+    Component& edit = c("Edit2");
+    double ambient = num(edit);
+    if (ambient > 200) {
+        message("Maximum ambient temperature can't be greater than 200C");
+        edit.setText("200");
+        ambient = 200;
+    }
+    c("ProgressBar2").setPosition(static_cast<int>(std::trunc(ambient)));
+    if (ambient < -80) {
+        message("Minimum ambient temperature can't be less than -80C");
+        edit.setText("-80");
+        ambient = -80;
+    }
+    temp.ambient = ambient;
+    temp.ambientF = ambient * 1.8 + 32;
+    c("Label4").setCaption(cformat("%0.1f", {temp.ambientF}));
+}
+
+void App::UpdateConductorTemperature() {
+    temp.conductorTemp = temp.ambient + temp.rise;
+    temp.conductorTempF = temp.conductorTemp * 1.8 + 32;
+    int tab = c("TabControl1").itemIndex();
+    bool shown = tab == 0 || tab == 1;
+    c("Label27").setCaption(shown ? cformat("%0.1f", {temp.conductorTemp}) : "N/A");
+    c("Label28").setCaption(shown ? cformat("%0.1f", {temp.conductorTempF}) : "N/A");
+}
+
+void App::Button1Click() {
+    for (const char* name : {"Edit85", "Edit80"}) {
+        if (Component* f = Form1.find(name); f && f->text().empty()) f->setText("0");
+    }
+    ValidateTempRise();
+    ValidateAmbient();
+    UpdateConductorTemperature();
+
+    Component& status = c("StatusBar1");
+    Component& tgField = c("Edit66");
+    bool warn = false;
+    if (tgField.text() != "N/A") {
+        temp.tg = num(tgField);
+        warn = temp.rise + temp.ambient > temp.tg;
+    }
+    status.setPanelText(1, warn ? "WARNING! Material temperature exceeded!" : "");
+    for (const char* name : {"Edit17", "Edit10"})
+        if (Component* f = Form1.find(name)) f->setColor(warn ? colors::Red : colors::Navy);
+
+    if (currentFunction >= 0 && currentFunction < static_cast<int>(catalogue.functions.size())) {
+        const CalculatorModule* m = catalogue.functions[static_cast<size_t>(currentFunction)].module;
+        if (m && m->compute) m->compute(*this);
+    }
+}
+
+}  // namespace tv

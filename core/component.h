@@ -1,0 +1,146 @@
+#pragma once
+// One component of a window: a label, an edit field, a radio group, a menu item
+// and so on. Components keep the designer's names (Edit67, RadioGroup3) and the
+// properties the windows use. Event rules:
+//   - assigning a radio group's item index or a check box's state raises its
+//     click handler when the value changes;
+//   - assigning a tab control's index raises nothing (only a user pick does);
+//   - assigning an unchanged text raises no change event.
+// The Qt layer observes property changes through the form's observer.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tv {
+
+class Form;
+
+enum class Kind {
+    Form, GroupBox, Panel, Label, StaticText, Edit, Memo, RadioGroup, CheckBox, ComboBox,
+    Button, SpeedButton, UpDown, TrackBar, ProgressBar, Shape, Image, TabControl,
+    MainMenu, MenuItem, PopupMenu, StatusBar
+};
+
+const char* kindName(Kind k);
+bool kindFromName(const std::string& name, Kind& out);
+
+enum class Prop {
+    Text, Hint, Visible, Enabled, Color, Brush, Geometry, Items, Index, Checked,
+    Position, Range, MaxLength, ReadOnly, Picture, Panels
+};
+
+using Color = unsigned;  // 0xRRGGBB
+namespace colors {
+constexpr Color Black = 0x000000, Red = 0xFF0000, Navy = 0x000080, Lime = 0x00FF00,
+                Blue = 0x0000FF, White = 0xFFFFFF, Silver = 0xC0C0C0, Green = 0x008000,
+                Maroon = 0x800000;
+}
+
+using Handler = std::function<void()>;
+
+class Component {
+public:
+    Component(Form& form, Kind kind, std::string name);
+    Component(const Component&) = delete;
+    Component& operator=(const Component&) = delete;
+
+    Form& form() const { return form_; }
+    Kind kind() const { return kind_; }
+    const std::string& name() const { return name_; }
+    const std::string& parentName() const { return parent_; }
+    void setParentName(std::string p) { parent_ = std::move(p); }
+    // Position among the parent's children, in description order.
+    int order = 0;
+
+    // Text of an edit, memo or combo box; caption of everything else.
+    const std::string& text() const { return text_; }
+    const std::string& caption() const { return text_; }
+    void setText(const std::string& t);      // raises onChange when the text changes
+    void setCaption(const std::string& t) { setText(t); }
+    // Memo lines (the text joined by "\n").
+    std::vector<std::string> lines() const;
+
+    const std::string& hint() const { return hint_; }
+    void setHint(const std::string& h);
+    bool visible() const { return visible_; }
+    void setVisible(bool v);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool e);
+    Color color() const { return color_; }
+    void setColor(Color c);
+    Color brush() const { return brush_; }
+    void setBrush(Color c);
+
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setGeometry(int left, int top, int width, int height);
+    void setTop(int t) { setGeometry(left_, t, width_, height_); }
+    void setLeft(int l) { setGeometry(l, top_, width_, height_); }
+    void setHeight(int h) { setGeometry(left_, top_, width_, h); }
+    void setWidth(int w) { setGeometry(left_, top_, w, height_); }
+
+    // Radio group, combo box, tab control items; status bar panel texts.
+    const std::vector<std::string>& items() const { return items_; }
+    void setItems(std::vector<std::string> items);  // clears the selection
+    void clearItems() { setItems({}); }
+    void addItem(const std::string& item);
+    int itemIndex() const { return index_; }
+    // Radio group: raises onClick when the index changes. Combo box: also sets
+    // the text, raises nothing. Tab control: raises nothing.
+    void setItemIndex(int index);
+    // Status bar panels.
+    std::string panelText(size_t panel) const;
+    void setPanelText(size_t panel, const std::string& text);
+
+    bool checked() const { return checked_; }
+    void setChecked(bool c);  // check box: raises onClick when the state changes
+
+    int position() const { return position_; }
+    void setPosition(int p);  // clamped to min..max
+    int min() const { return min_; }
+    int max() const { return max_; }
+    void setRange(int min, int max);
+
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int m);
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool r);
+
+    // The spin button's bound field, the picture of an image.
+    std::string associate;
+    const std::string& picture() const { return picture_; }
+    void setPicture(const std::string& p);
+
+    // Event handlers, set by the modules that own the component.
+    Handler onClick;     // user click; radio group / check box change
+    Handler onChange;    // text change, combo pick, tab pick, track bar move
+    Handler onEnter;     // focus enters the field
+    Handler onExit;      // focus leaves the field
+    std::function<void(int key)> onKeyDown;
+    std::function<void(char& key)> onKeyPress;
+    Handler onChanging;  // spin button: a step was requested
+    Handler onMouseEnter, onMouseLeave;
+
+    // Adds a handler after any already set (handlers owned by several modules).
+    static void chain(Handler& slot, Handler h);
+
+private:
+    void notify(Prop p);
+
+    Form& form_;
+    Kind kind_;
+    std::string name_;
+    std::string parent_;
+    std::string text_, hint_, picture_;
+    bool visible_ = true, enabled_ = true, checked_ = false, readOnly_ = false;
+    Color color_ = colors::Black, brush_ = colors::White;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    std::vector<std::string> items_;
+    int index_ = -1;
+    int position_ = 0, min_ = 0, max_ = 100;
+    int maxLength_ = 0;
+};
+
+}  // namespace tv

@@ -1,0 +1,51 @@
+#pragma once
+// What the model needs from the outside world. The GUI supplies Qt message
+// boxes and the desktop shell; the script driver and the tests supply recording
+// versions. No Qt header is included below platform/.
+#include <string>
+#include <vector>
+
+namespace tv {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message with an OK button; returns when the user closed it.
+    virtual void showMessage(const std::string& text) = 0;
+    // A modal Yes/No question; true for Yes.
+    virtual bool ask(const std::string& text, const std::string& caption) = 0;
+    // Hands a web address, e-mail address, document or program to the desktop.
+    virtual void open(const std::string& target) = 0;
+
+    // Lets pending window events run (the splash animation, printing progress).
+    virtual void processEvents() {}
+    // Waits on the window thread (no-op when headless).
+    virtual void delay(int /*ms*/) {}
+    // Ends the program with an exit code, at once.
+    virtual void quit(int code) = 0;
+
+    virtual std::string workingDirectory() = 0;
+    // Writes text lines; false when the file cannot be written.
+    virtual bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) = 0;
+
+    // Colour themes: the first name is the platform's plain look.
+    virtual std::vector<std::string> styleNames() {
+        return {"Windows", "Charcoal Dark Slate", "Charcoal HiRes", "Slate"};
+    }
+    virtual std::string activeStyle() { return activeStyle_; }
+    virtual void applyStyle(const std::string& name) { activeStyle_ = name; }
+
+    // Printing of the main window and the printer set-up dialog.
+    virtual void printMainWindow() {}
+    virtual void printerSetup() {}
+
+    // Window management of secondary windows (GUI only).
+    virtual void showWindow(const std::string& /*form*/) {}
+    virtual void closeWindow(const std::string& /*form*/) {}
+
+protected:
+    std::string activeStyle_ = "Windows";
+};
+
+}  // namespace tv

@@ -1,0 +1,22 @@
+#pragma once
+// The units switch (RadioGroup6): converts the lengths already entered,
+// relabels the unit captions of every panel, rebuilds the copper groups and
+// stores the choice.
+#include <string>
+
+namespace tv {
+
+class App;
+class Component;
+
+void RadioGroup6Click(App& app);
+
+// Converts a length field between mils and millimetres and writes the result
+// back as general text (value * 25.4 / 1000 to metric, / 25.4 * 1000 back).
+void convertLength(App& app, Component& field, bool metric);
+void convertLength(App& app, const std::string& field, bool metric);
+// Writes "mils" or "mm" (or the two given captions) into unit captions.
+void unitCaption(App& app, const std::string& field, bool metric,
+                 const char* imperial = "mils", const char* metricText = "mm");
+
+}  // namespace tv

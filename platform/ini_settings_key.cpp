@@ -1,0 +1,99 @@
+#include "ini_settings_key.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <clocale>
+
+namespace tv {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// Values are plain strings; a hand-edited "12,5" reads back as a list.
+std::string text(const QVariant& v) {
+    if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(",").toStdString();
+    return v.toString().toStdString();
+}
+
+}  // namespace
+
+IniSettingsKey::IniSettingsKey(std::string path) : path_(std::move(path)) {}
+IniSettingsKey::~IniSettingsKey() = default;
+
+std::string IniSettingsKey::userPath() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return (dir + "/Corvex PCB Design, Inc./Tolvane.ini").toStdString();
+}
+
+bool IniSettingsKey::openForWrite() {
+    close();
+    QFileInfo info(q(path_));
+    if (!info.exists()) {
+        if (!QDir().mkpath(info.absolutePath())) return false;
+    }
+    auto s = std::make_unique<QSettings>(q(path_), QSettings::IniFormat);
+    if (!s->isWritable()) return false;
+    open_ = std::move(s);
+    return true;
+}
+
+bool IniSettingsKey::openReadOnly() {
+    close();
+    QFileInfo info(q(path_));
+    if (!info.exists() || !info.isReadable()) return false;
+    open_ = std::make_unique<QSettings>(q(path_), QSettings::IniFormat);
+    return true;
+}
+
+std::string IniSettingsKey::read(const std::string& name) {
+    if (!open_) return {};
+    return text(open_->value(q(name)));
+}
+
+void IniSettingsKey::write(const std::string& name, const std::string& value) {
+    if (!open_) throw SettingsError("Failed to set data for '" + name + "'");
+    open_->setValue(q(name), q(value));
+    open_->sync();
+    if (open_->status() != QSettings::NoError) throw SettingsError("Failed to set data for '" + name + "'");
+}
+
+void IniSettingsKey::close() { open_.reset(); }
+
+std::optional<std::string> IniSettingsKey::peek(const std::string& name) {
+    if (!QFileInfo::exists(q(path_))) return std::nullopt;
+    QSettings s(q(path_), QSettings::IniFormat);
+    if (!s.contains(q(name))) return std::nullopt;
+    return text(s.value(q(name)));
+}
+
+void IniSettingsKey::put(const std::string& name, const std::string& value) {
+    QFileInfo info(q(path_));
+    QDir().mkpath(info.absolutePath());
+    QSettings s(q(path_), QSettings::IniFormat);
+    s.setValue(q(name), q(value));
+    s.sync();
+}
+
+void IniSettingsKey::remove(const std::string& name) {
+    if (!QFileInfo::exists(q(path_))) return;
+    QSettings s(q(path_), QSettings::IniFormat);
+    s.remove(q(name));
+    s.sync();
+}
+
+std::string systemDecimalSeparator() {
+    // The numeric locale of the user's environment, whatever the program set.
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    std::string saved = previous ? previous : "C";
+    std::setlocale(LC_NUMERIC, "");
+    const std::lconv* lc = std::localeconv();
+    std::string sep = lc && lc->decimal_point ? lc->decimal_point : ".";
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    return sep.empty() ? "." : sep;
+}
+
+}  // namespace tv

@@ -1,0 +1,40 @@
+#pragma once
+// The per-user settings key as an INI file written by QSettings: section
+// [General], one Name=text line per value. A missing file is a key that was
+// never installed. Every write is synced to disk at once.
+#include <memory>
+#include <string>
+
+#include "settings.h"
+
+class QSettings;
+
+namespace tv {
+
+class IniSettingsKey : public SettingsKey {
+public:
+    explicit IniSettingsKey(std::string path);
+    ~IniSettingsKey() override;
+    // The per-user file: <config dir>/Corvex PCB Design, Inc./Tolvane.ini
+    static std::string userPath();
+
+    bool openForWrite() override;
+    bool openReadOnly() override;
+    std::string read(const std::string& name) override;
+    void write(const std::string& name, const std::string& text) override;
+    void close() override;
+    std::optional<std::string> peek(const std::string& name) override;
+    void put(const std::string& name, const std::string& text) override;
+    void remove(const std::string& name) override;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    std::unique_ptr<QSettings> open_;
+};
+
+// The decimal separator of the user's numeric locale ("." or "," or another).
+std::string systemDecimalSeparator();
+
+}  // namespace tv

@@ -1,0 +1,126 @@
+// The main window's shell handlers: keys, spin buttons, the function menu and
+// tabs, the units and copper groups, Exit, and the windows it opens.
+#include <string>
+
+#include "app.h"
+#include "options_window.h"
+#include "program.h"
+#include "repair.h"
+#include "resources.h"
+#include "selection.h"
+#include "stackup.h"
+#include "units.h"
+
+namespace tv {
+
+namespace {
+
+void loadForm(Form& form, const std::string& path) {
+    const std::string* text = resource(path);
+    if (!text) throw DescriptionError("missing window description " + path);
+    form.load(*text, path);
+}
+
+constexpr int kEnter = 13;
+
+// Enter in an input field recalculates; the Enter character itself is swallowed
+// so that no beep sounds. Any other key passes unchanged.
+void installKeys(App& app, Form& form) {
+    App* a = &app;
+    for (const auto& comp : form.components()) {
+        Component& c = *comp;
+        bool input = (c.kind() == Kind::Edit && !c.readOnly()) || c.kind() == Kind::ComboBox ||
+                     c.kind() == Kind::CheckBox || c.kind() == Kind::Memo;
+        if (!input) continue;
+        if (!c.onKeyPress)
+            c.onKeyPress = [](char& key) {
+                if (key == kEnter) key = 0;
+            };
+        if (&form == &app.Form1 && c.kind() == Kind::Edit && !c.onKeyDown)
+            c.onKeyDown = [a](int key) {
+                if (key == kEnter) a->Button1Click();
+            };
+    }
+}
+
+// A spin button recalculates when the step is requested and again once its
+// field shows the new value.
+void installSpin(App& app, const char* name) {
+    App* a = &app;
+    Component& spin = app.c(name);
+    if (!spin.onChanging) spin.onChanging = [a] { a->Button1Click(); };
+    if (!spin.onClick) spin.onClick = [a] { a->Button1Click(); };
+}
+
+}  // namespace
+
+void showModalWindow(App& app, const char* form) {
+    app.Form1.self().setEnabled(false);
+    app.form(form)->self().setVisible(true);
+    app.platform.showWindow(form);
+}
+
+void closeModalWindow(App& app, const char* form) {
+    app.form(form)->self().setVisible(false);
+    app.platform.closeWindow(form);
+    app.Form1.self().setEnabled(true);
+}
+
+void buildWindows(App& app) {
+    const Catalogue& cat = app.catalogue;
+    loadForm(app.Form1, "forms/form1.win");
+    for (const auto& f : cat.functions) {
+        Component& panel = app.Form1.add(Kind::GroupBox, f.panel, "Panel1");
+        panel.setCaption(f.panelCaption);
+        panel.setGeometry(10, 8, 576, 561);
+        panel.setVisible(f.index == 0);
+        if (f.module && f.module->panel) loadForm(app.Form1, f.module->panel);
+    }
+    loadForm(app.Form2, "forms/form2.win");
+    loadForm(app.Form4, "forms/form4.win");
+    loadForm(app.Form5, "forms/form5.win");
+    loadForm(app.Form6, "forms/form6.win");
+    loadForm(app.Form8, "forms/form8.win");
+
+    // The tab strip and the function menu list the catalogue.
+    std::vector<std::string> tabs;
+    for (const auto& f : cat.functions) tabs.push_back(f.tabCaption);
+    Component& tabControl = app.c("TabControl1");
+    tabControl.setItems(tabs);
+    tabControl.setItemIndex(0);
+
+    App* a = &app;
+    for (const auto& f : cat.functions) {
+        Component& item = app.Form1.add(Kind::MenuItem, f.menuItem, "Function1");
+        item.setCaption(f.menuCaption);
+        int index = f.index;
+        item.onClick = [a, index] { SelectProgramFunction(*a, index); };
+    }
+    tabControl.onChange = [a] { TabControl1Change(*a); };
+
+    app.c("Button1").onClick = [a] { a->Button1Click(); };
+    app.c("RadioGroup3").onClick = [a] { RadioGroup3Click(*a); };
+    app.c("RadioGroup5").onClick = [a] { a->Button1Click(); };
+    app.c("RadioGroup6").onClick = [a] { RadioGroup6Click(*a); };
+    app.c("Edit1").onExit = [a] { a->ValidateTempRise(); };
+    app.c("Edit2").onExit = [a] { a->ValidateAmbient(); };
+    app.c("UpDown2").onExit = [a] { a->ValidateAmbient(); };
+    installStackup(app);
+    for (const char* spin : {"UpDown1", "UpDown2", "UpDown6"}) installSpin(app, spin);
+
+    app.c("Exit1").onClick = [a] { a->endProgram(0); };
+    app.c("Exit3").onClick = [a] { a->endProgram(0); };
+    app.c("CopperWeight1").onClick = [a] { showModalWindow(*a, "Form6"); };
+    app.c("ReinstallRegistryKeys1").onClick = [a] { showRepairWindow(*a); };
+    app.c("Label301").onClick = [a] { showRepairWindow(*a); };
+    app.c("Button3").onClick = [a] { StartupSequence(*a); };
+    installRepairWindow(app);
+
+    for (const auto& f : cat.functions)
+        if (f.module && f.module->install) f.module->install(app);
+    installOptionsWindow(app);
+
+    for (Form* form : {&app.Form1, &app.Form2, &app.Form5, &app.Form6, &app.Form8}) installKeys(app, *form);
+}
+
+}  // namespace tv

@@ -1,0 +1,22 @@
+#pragma once
+// Building the six windows and wiring the shell's handlers; start-up.
+namespace tv {
+
+class App;
+
+// Creates the windows from their descriptions (main window with every
+// function's panel, About, splash, References, Program Options, repair) and
+// installs every handler. Throws DescriptionError for a broken description.
+void buildWindows(App& app);
+
+// The main window's first show: the splash with the settings load, its
+// progress, then the first recalculation.
+void StartupSequence(App& app);
+// The splash window's on-show handler: loads the settings into the windows.
+void SplashFormShow(App& app);
+
+// Shows a secondary window, disabling the main window while it is open.
+void showModalWindow(App& app, const char* form);
+void closeModalWindow(App& app, const char* form);
+
+}  // namespace tv

@@ -1,0 +1,341 @@
+#include "script_driver.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "program.h"
+#include "tokens.h"
+
+namespace tv {
+
+void RecordingPlatform::showMessage(const std::string& text) {
+    out_ << "message: " << text << "\n";
+    unchecked.push_back(text);
+}
+
+bool RecordingPlatform::ask(const std::string& text, const std::string&) {
+    bool yes = true;
+    if (!answers.empty()) {
+        yes = answers.front();
+        answers.pop_front();
+    }
+    out_ << "question: " << text << " -> " << (yes ? "yes" : "no") << "\n";
+    return yes;
+}
+
+void RecordingPlatform::open(const std::string& target) { out_ << "open: " << target << "\n"; }
+void RecordingPlatform::quit(int code) { out_ << "exit: " << code << "\n"; }
+void RecordingPlatform::printMainWindow() { out_ << "print: form\n"; }
+
+std::string RecordingPlatform::workingDirectory() {
+    std::error_code ec;
+    auto p = std::filesystem::current_path(ec);
+    return ec ? std::string(".") : p.string();
+}
+
+bool RecordingPlatform::writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    if (!f) return false;
+    for (const auto& l : lines) f << l << "\n";
+    return static_cast<bool>(f.flush());
+}
+
+ScriptDriver::ScriptDriver(SettingsKey& key, std::string userSeparator, std::ostream& out, std::ostream& err)
+    : key_(key), separator_(std::move(userSeparator)), out_(out), err_(err), platform_(out) {}
+
+ScriptDriver::~ScriptDriver() = default;
+
+void ScriptDriver::start() {
+    app_.reset();
+    app_ = std::make_unique<App>(platform_, key_, functionCatalogue(), separator_);
+    buildWindows(*app_);
+    StartupSequence(*app_);
+}
+
+namespace {
+
+std::string boolText(bool b) { return b ? "true" : "false"; }
+
+std::string join(const std::vector<std::string>& v, const char* sep) {
+    std::string out;
+    for (size_t i = 0; i < v.size(); ++i) out += (i ? sep : "") + v[i];
+    return out;
+}
+
+bool isInput(Kind k) { return k == Kind::Edit || k == Kind::Memo || k == Kind::ComboBox; }
+
+}  // namespace
+
+std::string ScriptDriver::property(Component& c, const std::string& prop) {
+    std::string p = prop.empty() ? (isInput(c.kind()) ? "text" : "caption") : prop;
+    if (p == "text" || p == "caption") return c.text();
+    if (p == "hint") return c.hint();
+    if (p == "visible") return boolText(c.visible());
+    if (p == "enabled") return boolText(c.enabled());
+    if (p == "checked") return boolText(c.checked());
+    if (p == "readonly") return boolText(c.readOnly());
+    if (p == "index") return std::to_string(c.itemIndex());
+    if (p == "position") return std::to_string(c.position());
+    if (p == "min") return std::to_string(c.min());
+    if (p == "max") return std::to_string(c.max());
+    if (p == "maxlength") return std::to_string(c.maxLength());
+    if (p == "items") return join(c.items(), "|");
+    if (p == "color") return colorText(c.color());
+    if (p == "brush") return colorText(c.brush());
+    if (p == "left") return std::to_string(c.left());
+    if (p == "top") return std::to_string(c.top());
+    if (p == "width") return std::to_string(c.width());
+    if (p == "height") return std::to_string(c.height());
+    if (p == "panel0") return c.panelText(0);
+    if (p == "panel1") return c.panelText(1);
+    if (p == "picture") return c.picture();
+    throw ScriptError("unknown property " + p);
+}
+
+ScriptDriver::Target ScriptDriver::resolve(const std::string& name, bool allowProp) {
+    std::vector<std::string> parts;
+    std::stringstream ss(name);
+    std::string part;
+    while (std::getline(ss, part, '.')) parts.push_back(part);
+    if (parts.empty()) throw ScriptError("missing component name");
+    Target t;
+    size_t next = 0;
+    if (Form* f = app_->form(parts[0]); f && (parts.size() == 1 || parts.size() >= 2)) {
+        t.form = f;
+        next = 1;
+        if (parts.size() > 1 && f->find(parts[1])) {
+            t.component = f->find(parts[1]);
+            next = 2;
+        } else {
+            t.component = &f->self();
+        }
+    } else {
+        t.form = &app_->Form1;
+        t.component = app_->Form1.find(parts[0]);
+        if (!t.component) throw ScriptError("unknown component " + parts[0]);
+        next = 1;
+    }
+    if (next < parts.size()) {
+        if (!allowProp || next + 1 != parts.size()) throw ScriptError("unknown component or property in " + name);
+        t.prop = parts[next];
+        property(*t.component, t.prop);  // validates the name
+    }
+    return t;
+}
+
+void ScriptDriver::act(const std::function<void()>& action) { app_->userAction(action); }
+
+void ScriptDriver::requireRunning(const std::string& command) {
+    if (app_->ended) throw ScriptError(command + ": the program has ended (use restart)");
+}
+
+bool ScriptDriver::execute(const std::string& rawLine, int number) {
+    line_ = number;
+    std::vector<std::string> tok;
+    try {
+        tok = tokenize(rawLine);
+    } catch (const TokenError& e) {
+        throw ScriptError(e.what());
+    }
+    if (tok.empty() || tok[0][0] == '#') return true;
+    const std::string& cmd = tok[0];
+    auto need = [&](size_t n) {
+        if (tok.size() != n + 1) throw ScriptError(cmd + " takes " + std::to_string(n) + " argument(s)");
+    };
+    auto fail = [&](const std::string& what) {
+        out_ << "FAIL line " << number << ": " << what << "\n";
+        return false;
+    };
+    auto usable = [&](Component& c) {
+        return c.enabled() && c.form().self().enabled();
+    };
+
+    if (cmd == "restart") {
+        need(0);
+        start();
+        return true;
+    }
+    if (cmd == "store") {
+        need(2);
+        key_.put(tok[1], tok[2]);
+        return true;
+    }
+    if (cmd == "unstore") {
+        need(1);
+        key_.remove(tok[1]);
+        return true;
+    }
+    if (cmd == "expect-stored") {
+        need(2);
+        std::string actual = key_.peek(tok[1]).value_or("");
+        if (actual != tok[2]) return fail("stored " + tok[1] + " is " + quote(actual) + ", expected " + quote(tok[2]));
+        return true;
+    }
+    if (cmd == "answer") {
+        need(1);
+        if (tok[1] != "yes" && tok[1] != "no") throw ScriptError("answer takes yes or no");
+        platform_.answers.push_back(tok[1] == "yes");
+        return true;
+    }
+    if (cmd == "expect-message") {
+        need(1);
+        if (platform_.unchecked.empty()) return fail("no message, expected " + quote(tok[1]));
+        std::string actual = platform_.unchecked.front();
+        platform_.unchecked.pop_front();
+        if (actual != tok[1]) return fail("message " + quote(actual) + ", expected " + quote(tok[1]));
+        return true;
+    }
+    if (cmd == "expect-no-message") {
+        need(0);
+        if (!platform_.unchecked.empty()) {
+            std::string first = platform_.unchecked.front();
+            platform_.unchecked.clear();
+            return fail("unexpected message " + quote(first));
+        }
+        return true;
+    }
+    if (cmd == "expect") {
+        need(2);
+        Target t = resolve(tok[1], true);
+        std::string actual = property(*t.component, t.prop);
+        if (actual != tok[2]) return fail(tok[1] + " is " + quote(actual) + ", expected " + quote(tok[2]));
+        return true;
+    }
+    if (cmd == "show") {
+        need(1);
+        Target t = resolve(tok[1], true);
+        std::string prop = t.prop.empty() ? (isInput(t.component->kind()) ? "text" : "caption") : t.prop;
+        out_ << t.component->name() << "." << prop << " = " << property(*t.component, t.prop) << "\n";
+        return true;
+    }
+    if (cmd == "dump") {
+        if (tok.size() > 2) throw ScriptError("dump takes at most one window");
+        Form* f = tok.size() == 2 ? app_->form(tok[1]) : &app_->Form1;
+        if (!f) throw ScriptError("unknown window " + tok[1]);
+        auto dumpOne = [&](Component& c) {
+            out_ << c.name() << " " << kindName(c.kind()) << " caption=" << quote(c.text())
+                 << " visible=" << boolText(c.visible()) << " enabled=" << boolText(c.enabled());
+            if (!c.items().empty()) out_ << " items=" << quote(join(c.items(), "|")) << " index=" << c.itemIndex();
+            if (c.kind() == Kind::CheckBox) out_ << " checked=" << boolText(c.checked());
+            out_ << " color=" << colorText(c.color()) << " at=" << c.left() << "," << c.top() << ","
+                 << c.width() << "," << c.height() << "\n";
+        };
+        dumpOne(f->self());
+        for (const auto& c : f->components()) dumpOne(*c);
+        return true;
+    }
+
+    // Everything below is something the user does in a window.
+    static const char* actions[] = {"set", "enter", "click", "pick", "slide", "spin", "focus", "leave"};
+    bool known = false;
+    for (const char* a : actions) known = known || cmd == a;
+    if (!known) throw ScriptError("unknown command " + cmd);
+    requireRunning(cmd);
+    Target t = resolve(tok.size() > 1 ? tok[1] : std::string(), false);
+    Component& c = *t.component;
+    if (!usable(c)) return fail(c.name() + " is disabled");
+
+    if (cmd == "set") {
+        need(2);
+        if (!isInput(c.kind())) throw ScriptError(c.name() + " takes no text");
+        std::string text = tok[2];
+        act([&] { c.setText(text); });
+    } else if (cmd == "enter") {
+        need(1);
+        act([&] {
+            if (c.onKeyDown) c.onKeyDown(13);
+            char key = 13;
+            if (c.onKeyPress) c.onKeyPress(key);
+        });
+    } else if (cmd == "click") {
+        need(1);
+        if (c.kind() == Kind::CheckBox) act([&] { c.setChecked(!c.checked()); });
+        else if (c.kind() == Kind::RadioGroup || c.kind() == Kind::TabControl)
+            throw ScriptError("use pick for " + c.name());
+        else act([&] { if (c.onClick) c.onClick(); });
+    } else if (cmd == "pick") {
+        need(2);
+        int index = 0;
+        try {
+            index = readInt(tok[2]);
+        } catch (const ConversionError&) {
+            throw ScriptError("pick needs an item index");
+        }
+        if (index < 0 || index >= static_cast<int>(c.items().size()))
+            throw ScriptError(c.name() + " has no item " + tok[2]);
+        if (c.kind() == Kind::RadioGroup) {
+            act([&] { c.setItemIndex(index); });
+        } else if (c.kind() == Kind::ComboBox || c.kind() == Kind::TabControl) {
+            if (c.itemIndex() != index) act([&] {
+                c.setItemIndex(index);
+                if (c.onChange) c.onChange();
+            });
+        } else {
+            throw ScriptError(c.name() + " has no items to pick");
+        }
+    } else if (cmd == "slide") {
+        need(2);
+        int pos = 0;
+        try {
+            pos = readInt(tok[2]);
+        } catch (const ConversionError&) {
+            throw ScriptError("slide needs a position");
+        }
+        if (c.position() != pos) act([&] {
+            c.setPosition(pos);
+            if (c.onChange) c.onChange();
+        });
+    } else if (cmd == "spin") {
+        need(2);
+        if (c.kind() != Kind::UpDown) throw ScriptError(c.name() + " is not a spin button");
+        if (tok[2] != "up" && tok[2] != "down") throw ScriptError("spin takes up or down");
+        int step = tok[2] == "up" ? 1 : -1;
+        act([&] {
+            if (c.onChanging) c.onChanging();
+            Component* field = c.associate.empty() ? nullptr : c.form().find(c.associate);
+            int base = c.position();
+            if (field) {
+                try {
+                    base = readInt(field->text());
+                } catch (const ConversionError&) {
+                }
+            }
+            c.setPosition(base + step);
+            if (field) field->setText(std::to_string(c.position()));
+            if (c.onClick) c.onClick();
+        });
+    } else if (cmd == "focus") {
+        need(1);
+        act([&] {
+            if (c.onEnter) c.onEnter();
+            if (c.onClick) c.onClick();
+        });
+    } else if (cmd == "leave") {
+        need(1);
+        act([&] { if (c.onExit) c.onExit(); });
+    }
+    return true;
+}
+
+int ScriptDriver::run(std::istream& script) {
+    std::string line;
+    int number = 0;
+    bool ok = true;
+    while (std::getline(script, line)) {
+        ++number;
+        try {
+            ok = execute(line, number) && ok;
+        } catch (const ScriptError& e) {
+            err_ << "line " << number << ": " << e.what() << "\n";
+            return 2;
+        } catch (const std::out_of_range& e) {
+            err_ << "line " << number << ": " << e.what() << "\n";
+            return 2;
+        }
+    }
+    return ok ? 0 : 1;
+}
+
+}  // namespace tv

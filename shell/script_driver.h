@@ -1,0 +1,75 @@
+#pragma once
+// The script driver behind tolvane-cli: runs the model without a window and
+// executes one command per line (see docs/scripting.md).
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app.h"
+
+namespace tv {
+
+// Messages, questions and shell opens are printed as they appear.
+class RecordingPlatform : public Platform {
+public:
+    explicit RecordingPlatform(std::ostream& out) : out_(out) {}
+    void showMessage(const std::string& text) override;
+    bool ask(const std::string& text, const std::string& caption) override;
+    void open(const std::string& target) override;
+    void quit(int code) override;
+    std::string workingDirectory() override;
+    bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
+    void printMainWindow() override;
+
+    std::deque<std::string> unchecked;  // messages not yet expected
+    std::deque<bool> answers;           // answers to the next questions
+
+private:
+    std::ostream& out_;
+};
+
+// A script error: unknown command, component or property, bad quoting.
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class ScriptDriver {
+public:
+    ScriptDriver(SettingsKey& key, std::string userSeparator, std::ostream& out, std::ostream& err);
+    ~ScriptDriver();
+
+    // Starts the program (windows, start-up); throws DescriptionError.
+    void start();
+    // Runs every line; returns the exit status (0 ok, 1 an expectation
+    // failed, 2 a script error).
+    int run(std::istream& script);
+    // One line; throws ScriptError. Returns false when an expectation failed.
+    bool execute(const std::string& line, int number);
+
+    App& app() { return *app_; }
+    RecordingPlatform& platform() { return platform_; }
+
+private:
+    struct Target {
+        Form* form = nullptr;
+        Component* component = nullptr;
+        std::string prop;
+    };
+    Target resolve(const std::string& name, bool allowProp);
+    std::string property(Component& c, const std::string& prop);
+    void act(const std::function<void()>& action);
+    void requireRunning(const std::string& command);
+
+    SettingsKey& key_;
+    std::string separator_;
+    std::ostream& out_;
+    std::ostream& err_;
+    RecordingPlatform platform_;
+    std::unique_ptr<App> app_;
+    int line_ = 0;
+};
+
+}  // namespace tv
