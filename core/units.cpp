@@ -23,13 +23,13 @@ namespace {
 
 // The shared groups' part: the manual copper fields (mils <-> um).
 void sharedUnits(App& app, bool metric) {
+    unitCaption(app, "Edit137", metric, "mils", "um");
+    unitCaption(app, "Edit139", metric, "mils", "um");
     for (const char* name : {"Edit136", "Edit138"}) {
         Component& f = app.c(name);
         double v = app.num(f);
         app.writeNumber(f, metric ? v * 25.4 : v / 25.4);
     }
-    unitCaption(app, "Edit137", metric, "mils", "um");
-    unitCaption(app, "Edit139", metric, "mils", "um");
 }
 
 void rebuildCopper(App& app, const char* group, const std::vector<CopperRow>& table, bool metric,
