@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 
 namespace tv {
 
