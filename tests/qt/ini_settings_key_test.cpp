@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ini_settings_key.h"
+
+using namespace tv;
+
+namespace {
+std::string readAll(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll().toStdString();
+}
+}  // namespace
+
+TEST(IniSettingsKey, MissingFileIsAKeyNeverInstalled) {
+    QTemporaryDir dir;
+    IniSettingsKey key((dir.path() + "/sub/Tolvane.ini").toStdString());
+    EXPECT_FALSE(key.openReadOnly());
+    EXPECT_EQ(key.read("Units"), "");
+    EXPECT_FALSE(key.peek("Units").has_value());
+    EXPECT_THROW(key.write("Units", "1"), SettingsError);
+}
+
+TEST(IniSettingsKey, WritesArePlainIniLinesOnDiskAtOnce) {
+    QTemporaryDir dir;
+    QString path = dir.path() + "/sub/Tolvane.ini";
+    IniSettingsKey key(path.toStdString());
+    ASSERT_TRUE(key.openForWrite());
+    key.write("Program", "3");
+    key.write("TH_Via_AR_Setting", "12,5");
+    // On disk before the key is closed.
+    std::string text = readAll(path);
+    EXPECT_NE(text.find("[General]"), std::string::npos);
+    EXPECT_NE(text.find("Program=3"), std::string::npos);
+    key.close();
+    ASSERT_TRUE(key.openReadOnly());
+    EXPECT_EQ(key.read("TH_Via_AR_Setting"), "12,5");
+    EXPECT_EQ(key.read("Units"), "");
+    key.close();
+}
+
+TEST(IniSettingsKey, HandWrittenValuesReadAsTheirText) {
+    QTemporaryDir dir;
+    QString path = dir.path() + "/Tolvane.ini";
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[General]\nTH_Via_AR_Setting=12,5\nProgram=18\ngarbage line without equals\n");
+    f.close();
+    IniSettingsKey key(path.toStdString());
+    ASSERT_TRUE(key.openReadOnly());
+    EXPECT_EQ(key.read("TH_Via_AR_Setting"), "12,5");
+    EXPECT_EQ(key.read("Program"), "18");
+}
+
+TEST(IniSettingsKey, UncreatableLocationFailsToOpenForWriting) {
+    QTemporaryDir dir;
+    QFile blocker(dir.path() + "/file");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    IniSettingsKey key((dir.path() + "/file/Tolvane.ini").toStdString());
+    EXPECT_FALSE(key.openForWrite());
+    EXPECT_THROW(key.write("Program", "1"), SettingsError);
+}
