@@ -1,6 +1,6 @@
 #pragma once
 // The script driver behind tolvane-cli: runs the model without a window and
-// executes one command per line (see docs/scripting.md).
+// executes one command per line (the command language is described in docs/scripting.md).
 #include <deque>
 #include <functional>
 #include <iosfwd>
