@@ -198,7 +198,7 @@ void enableShared(App& app, int index) {
         case PlaneState::Off: plane.setEnabled(false); break;
         case PlaneState::Unchanged: break;
         case PlaneState::PlanePresent:
-            if (Component* present = app.Form1.find("RadioGroup2")) plane.setEnabled(present->itemIndex() == 0);
+            if (Component* present = app.Form1.find("RadioGroup2")) plane.setEnabled(present->itemIndex() == 1);
             break;
     }
 
