@@ -1,9 +1,65 @@
 // Via properties: current, capacitance, inductance, impedance and more for the
 // three layer sets, and differential vias.
+#include "app.h"
+#include "conductor/ipc_charts.h"
 #include "modules.h"
+#include "stackup.h"
+#include "via.h"
 
 namespace tv {
 
-const CalculatorModule viaPropertiesModule{};
+namespace via {
+
+int layerSet(App& app) { return app.c("RadioGroup3").itemIndex(); }
+
+// The plane group carries the via modes only while the via tab is set up; on
+// the way in from another function it may still hold its copper items.
+bool differentialMode(App& app) {
+    Component& group = app.c("RadioGroup5");
+    int i = group.itemIndex();
+    return i == 1 && group.items().size() > 1 && group.items()[1] == "Differential Vias";
+}
+
+namespace {
+
+Reading readInputs(App& app) {
+    Reading r{};
+    r.plating = app.num("Edit9");
+    r.pad = app.num("Edit4");
+    r.opening = app.num("Edit5");
+    r.height = app.num("Edit6");
+    r.er = app.num("Edit7");
+    // The via height stands in for the board thickness of the IPC-2152 chart.
+    r.heightModifier = boardThicknessModifier(r.height, metricUnits(app));
+    r.hole = app.num("Edit3");
+    return r;
+}
+
+void CalculateViaProperties(App& app) {
+    bool metric = metricUnits(app);
+    bool differential = differentialMode(app);
+    int layer = layerSet(app);
+    checkInputs(app, metric, differential, layer);
+    app.ValidateTempRise();
+    app.ValidateAmbient();
+    app.UpdateConductorTemperature();
+    Reading r = readInputs(app);
+    if (differential) computeDifferentialVias(app, metric, r.hole, r.er);
+    else computeSingleVia(app, metric, layer, r);
+}
+
+void install(App& app) {
+    App* a = &app;
+    app.c("RadioGroup5").onClick = [a] { RadioGroup5Click(*a); };
+    app.c("CheckBox5").onClick = [a] { CheckBox5Click(*a); };
+}
+
+}  // namespace
+}  // namespace via
+
+const CalculatorModule viaPropertiesModule{
+    "panels/via.win", via::install, via::CalculateViaProperties, via::applyLayerSet,
+    via::unitsSwitch, nullptr,
+};
 
 }  // namespace tv
