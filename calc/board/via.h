@@ -35,9 +35,6 @@ void computeDifferentialVias(App& app, bool metric, double hole, double er);
 // digits becomes a comma.
 std::string commaForm(const std::string& text);
 
-// A result with its format, or "N/A" when the value is not a finite number.
-std::string resultText(const char* format, double value);
-
 // Layouts and handlers.
 void applyLayerSet(App& app);        // RadioGroup3Click on the via tab
 void RadioGroup5Click(App& app);

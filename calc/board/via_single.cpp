@@ -4,6 +4,7 @@
 
 #include "app.h"
 #include "conductor/ipc_charts.h"
+#include "conductor/result_text.h"
 #include "via.h"
 #include "via_formulas.h"
 
@@ -82,10 +83,6 @@ double viaCount(App& app) {
 }
 
 }  // namespace
-
-std::string resultText(const char* format, double value) {
-    return std::isfinite(value) ? cformat(format, {value}) : std::string("N/A");
-}
 
 void computeSingleVia(App& app, bool metric, int layer, const Reading& r) {
     double area = barrelArea(r.hole, r.plating);
