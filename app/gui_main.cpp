@@ -1,0 +1,79 @@
+// tolvane: the desktop program. Builds the window model, realises it with Qt
+// widgets, runs the start-up sequence with its splash, then the event loop.
+//
+//   tolvane [--screenshot FILE]
+//
+// --screenshot FILE saves the main window as a PNG once start-up is done and
+// ends the program (for checking the look on a virtual display).
+#include <QApplication>
+#include <QMessageBox>
+#include <QPixmap>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "app.h"
+#include "catalogue.h"
+#include "form_view.h"
+#include "ini_settings_key.h"
+#include "program.h"
+#include "qt_platform.h"
+#include "qt_windows.h"
+#include "themes.h"
+
+namespace {
+
+const char* kTitle = "Corvex PCB Design Vurivav";
+
+int usage() {
+    std::fprintf(stderr, "usage: tolvane [--screenshot FILE]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName("Tolvane");
+    QApplication::setOrganizationName("Corvex PCB Design, Inc.");
+    QApplication::setApplicationVersion("7.13");
+
+    QString screenshot;
+    QStringList args = QApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == "--screenshot" && i + 1 < args.size()) screenshot = args[++i];
+        else return usage();
+    }
+
+    tv::installUiFont();
+    tv::applyTheme("Windows");
+
+    tv::QtPlatform platform(kTitle);
+    tv::IniSettingsKey key(tv::IniSettingsKey::userPath());
+    tv::App app(platform, key, tv::functionCatalogue(), tv::systemDecimalSeparator());
+    std::unique_ptr<tv::QtWindows> windows;
+    try {
+        tv::buildWindows(app);
+        windows = std::make_unique<tv::QtWindows>(app, platform);
+    } catch (const std::exception& e) {
+        // A damaged window description: say what is wrong instead of starting.
+        std::string text = std::string("Tolvane cannot start: a window description is damaged.\n\n") + e.what();
+        std::fprintf(stderr, "%s\n", text.c_str());
+        if (screenshot.isEmpty()) QMessageBox::critical(nullptr, kTitle, QString::fromStdString(text));
+        return 1;
+    }
+    platform.attach(windows.get());
+
+    windows->showMain();
+    tv::StartupSequence(app);
+    if (app.ended) return app.exitCode;
+
+    if (!screenshot.isEmpty()) {
+        QApplication::processEvents();
+        bool saved = windows->main().grab().save(screenshot, "PNG");
+        if (!saved) std::fprintf(stderr, "cannot write %s\n", screenshot.toLocal8Bit().constData());
+        return saved ? 0 : 1;
+    }
+    int status = QApplication::exec();
+    return app.ended ? app.exitCode : status;
+}

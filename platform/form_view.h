@@ -1,0 +1,73 @@
+#pragma once
+// One window of the model as a Qt top-level window: its client area holds one
+// widget per component, placed in pixels as the description says; a main menu
+// becomes the window's menu bar, a popup menu a context menu.
+#include <QWidget>
+#include <string>
+#include <unordered_map>
+
+#include "component.h"
+
+class QMenu;
+class QMenuBar;
+class QAction;
+
+namespace tv {
+
+class App;
+class QtWindows;
+
+class FormView : public QWidget {
+    Q_OBJECT
+public:
+    FormView(QtWindows& owner, App& app, Form& form);
+    ~FormView() override;
+
+    Form& form() const { return form_; }
+    QWidget* widgetOf(const Component& c) const;
+    QAction* actionOf(const Component& c) const;
+    QMenuBar* menuBar() const { return menuBar_; }
+    // The first popup menu of the window (the tray menu of the main window).
+    QMenu* popupMenu() const { return popup_; }
+
+    // Brings a widget up to date with one property, or with all of them.
+    void apply(Component& c, Prop p);
+    void refresh(Component& c);
+    void refreshColors();
+    void centre();
+
+    // The component that holds the keyboard focus in this window.
+    Component* focused = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void build();
+    QWidget* make(Component& c);
+    QWidget* create(Component& c, QWidget* parent);
+    void buildMenus();
+    void applyWindow(Prop p);
+    void applyAction(Component& c, Prop p);
+    void applyText(Component& c, QWidget* w);
+    void applyItems(Component& c, QWidget* w);
+    void applyIndex(Component& c, QWidget* w);
+    void applyPosition(Component& c, QWidget* w);
+    void applyPalette(Component& c, QWidget* w);
+    void place(Component& c, QWidget* w);
+    void click(Component& c);
+    void spin(Component& c, int step);
+
+    QtWindows& owner_;
+    App& app_;
+    Form& form_;
+    QWidget* client_;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* popup_ = nullptr;
+    std::unordered_map<const Component*, QWidget*> widgets_;
+    std::unordered_map<const Component*, QAction*> actions_;
+    std::unordered_map<const Component*, QMenu*> menus_;
+    std::unordered_map<const Component*, bool> building_;
+};
+
+}  // namespace tv

@@ -1,0 +1,56 @@
+#pragma once
+// The platform services of the GUI: message boxes, the desktop shell, the
+// event loop, files, colour themes, printing and the program's windows.
+#include <QString>
+#include <QUrl>
+#include <memory>
+
+#include "platform.h"
+
+class QPrinter;
+class QWidget;
+
+namespace tv {
+
+class QtWindows;
+
+class QtPlatform : public Platform {
+public:
+    // `title` is the application title, the caption of message boxes.
+    explicit QtPlatform(QString title);
+    ~QtPlatform() override;
+    // The windows exist only after the model is built; until then window
+    // requests are ignored.
+    void attach(QtWindows* windows) { windows_ = windows; }
+    const QString& title() const { return title_; }
+
+    void showMessage(const std::string& text) override;
+    bool ask(const std::string& text, const std::string& caption) override;
+    void open(const std::string& target) override;
+    void processEvents() override;
+    void delay(int ms) override;
+    void quit(int code) override;
+    std::string workingDirectory() override;
+    bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
+    std::vector<std::string> styleNames() override;
+    void applyStyle(const std::string& name) override;
+    void printMainWindow() override;
+    void printerSetup() override;
+    void showWindow(const std::string& form) override;
+    void closeWindow(const std::string& form) override;
+
+    // What a shell-open target stands for: a web or mail address as it is
+    // ("www." gets https), anything else a file relative to the working directory.
+    static QUrl targetUrl(const std::string& target);
+
+protected:
+    // The window a modal box belongs to (none when nothing usable is shown).
+    QWidget* dialogParent() const;
+
+private:
+    QString title_;
+    QtWindows* windows_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace tv

@@ -1,0 +1,261 @@
+#include "widgets.h"
+
+#include <QButtonGroup>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QStyle>
+#include <QSvgRenderer>
+#include <QToolButton>
+
+namespace tv {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QString plainCaption(const std::string& caption) {
+    QString in = qs(caption), out;
+    out.reserve(in.size());
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (in[i] == '&') {
+            if (i + 1 < in.size() && in[i + 1] == '&') {
+                out += '&';
+                ++i;
+            }
+            continue;
+        }
+        out += in[i];
+    }
+    return out;
+}
+
+namespace {
+
+// A click is a left press and a left release inside the widget.
+bool pressLeft(QMouseEvent* e) { return e->button() == Qt::LeftButton; }
+bool releaseInside(QWidget* w, QMouseEvent* e, bool& pressed) {
+    bool was = pressed;
+    pressed = false;
+    return was && e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
+}
+
+// A classic etched line pair: the shadow, then the highlight one pixel lower right.
+void etchedRect(QPainter& p, const QRect& r, const QPalette& pal) {
+    p.setPen(pal.color(QPalette::Dark));
+    p.drawRect(r.adjusted(0, 0, -2, -2));
+    p.setPen(pal.color(QPalette::Light));
+    p.drawRect(r.adjusted(1, 1, -1, -1));
+}
+
+}  // namespace
+
+// ---- FrameBox ----
+
+FrameBox::FrameBox(Look look, QWidget* parent) : QWidget(parent), look_(look) {}
+
+void FrameBox::setTitle(const QString& title) {
+    if (title == title_) return;
+    title_ = title;
+    update();
+}
+
+int FrameBox::contentTop() const { return look_ == Look::Group ? fontMetrics().height() : 0; }
+
+void FrameBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette& pal = palette();
+    if (look_ == Look::Panel) {
+        if (autoFillBackground()) p.fillRect(rect(), pal.window());
+        QRect r = rect().adjusted(0, 0, -1, -1);
+        p.setPen(pal.color(QPalette::Light));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(pal.color(QPalette::Dark));
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        if (!title_.isEmpty())
+            style()->drawItemText(&p, rect(), Qt::AlignCenter, pal, isEnabled(), title_, QPalette::WindowText);
+        return;
+    }
+    QFontMetrics fm = fontMetrics();
+    int half = fm.height() / 2;
+    etchedRect(p, rect().adjusted(0, half, 0, 0), pal);
+    if (!title_.isEmpty()) {
+        QRect text(8, 0, fm.horizontalAdvance(title_), fm.height());
+        p.fillRect(text, pal.window());
+        style()->drawItemText(&p, text, Qt::AlignLeft | Qt::AlignVCenter, pal, isEnabled(), title_,
+                              QPalette::WindowText);
+    }
+}
+
+void FrameBox::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }
+void FrameBox::mouseReleaseEvent(QMouseEvent* e) {
+    if (releaseInside(this, e, pressed_)) emit clicked();
+}
+
+// ---- RadioGroupBox ----
+
+RadioGroupBox::RadioGroupBox(QWidget* parent)
+    : FrameBox(Look::Group, parent), group_(new QButtonGroup(this)) {
+    connect(group_, &QButtonGroup::idClicked, this, &RadioGroupBox::picked);
+}
+
+void RadioGroupBox::setItems(const std::vector<std::string>& items) {
+    for (QRadioButton* b : buttons_) delete b;
+    buttons_.clear();
+    for (size_t i = 0; i < items.size(); ++i) {
+        auto* b = new QRadioButton(qs(items[i]), this);
+        group_->addButton(b, static_cast<int>(i));
+        buttons_.push_back(b);
+        b->show();
+    }
+    arrange();
+}
+
+void RadioGroupBox::setIndex(int index) {
+    // An exclusive group cannot show "nothing selected" until exclusivity is
+    // lifted for the moment of unchecking.
+    group_->setExclusive(false);
+    for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->setChecked(static_cast<int>(i) == index);
+    group_->setExclusive(true);
+}
+
+// Items share the height below the title evenly, one column, as the classic
+// radio group arranges them.
+void RadioGroupBox::arrange() {
+    if (buttons_.empty()) return;
+    int n = count();
+    int textHeight = fontMetrics().height();
+    int room = height() - textHeight - 5;
+    int rowHeight = std::max(1, room / n);
+    int top = textHeight + 1 + (room % n) / 2;
+    for (int i = 0; i < n; ++i)
+        buttons_[static_cast<size_t>(i)]->setGeometry(8, top + i * rowHeight, width() - 10, rowHeight);
+}
+
+void RadioGroupBox::resizeEvent(QResizeEvent*) { arrange(); }
+void RadioGroupBox::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::FontChange) arrange();
+    FrameBox::changeEvent(e);
+}
+
+// ---- ClickLabel ----
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }
+void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
+    if (releaseInside(this, e, pressed_)) emit clicked();
+}
+
+// ---- ShapeBox ----
+
+ShapeBox::ShapeBox(QWidget* parent) : QWidget(parent) {}
+
+void ShapeBox::setFill(const QColor& c) {
+    fill_ = c;
+    update();
+}
+
+void ShapeBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(Qt::black);
+    p.setBrush(fill_);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ShapeBox::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }
+void ShapeBox::mouseReleaseEvent(QMouseEvent* e) {
+    if (releaseInside(this, e, pressed_)) emit clicked();
+}
+
+// ---- Picture ----
+
+Picture::Picture(QWidget* parent) : QWidget(parent) {}
+Picture::~Picture() = default;
+
+void Picture::setSvg(const QByteArray& svg) {
+    svg_.reset();
+    if (!svg.isEmpty()) {
+        auto r = std::make_unique<QSvgRenderer>(svg);
+        if (r->isValid()) {
+            r->setAspectRatioMode(Qt::KeepAspectRatio);
+            svg_ = std::move(r);
+        }
+    }
+    update();
+}
+
+bool Picture::hasPicture() const { return svg_ != nullptr; }
+
+void Picture::paintEvent(QPaintEvent*) {
+    if (!svg_) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    svg_->render(&p, QRectF(rect()));
+}
+
+void Picture::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }
+void Picture::mouseReleaseEvent(QMouseEvent* e) {
+    if (releaseInside(this, e, pressed_)) emit clicked();
+}
+
+// ---- SpinArrows ----
+
+SpinArrows::SpinArrows(QWidget* parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+    // The arrows take no focus themselves; a click focuses the spin button.
+    setFocusPolicy(Qt::ClickFocus);
+    for (auto [button, arrow, step] : {std::tuple{up_, Qt::UpArrow, 1}, std::tuple{down_, Qt::DownArrow, -1}}) {
+        button->setArrowType(arrow);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRepeat(true);
+        button->setAutoRepeatDelay(400);
+        button->setAutoRepeatInterval(80);
+        connect(button, &QToolButton::clicked, this, [this, s = step] { emit stepped(s); });
+    }
+}
+
+void SpinArrows::resizeEvent(QResizeEvent*) {
+    int half = height() / 2;
+    up_->setGeometry(0, 0, width(), half);
+    down_->setGeometry(0, half, width(), height() - half);
+}
+
+// ---- StatusPanels ----
+
+StatusPanels::StatusPanels(std::vector<int> widths, QWidget* parent)
+    : QWidget(parent), widths_(std::move(widths)), texts_(widths_.size()) {}
+
+void StatusPanels::setText(size_t panel, const QString& text) {
+    if (panel >= texts_.size() || texts_[panel] == text) return;
+    texts_[panel] = text;
+    update();
+}
+
+QString StatusPanels::text(size_t panel) const { return panel < texts_.size() ? texts_[panel] : QString(); }
+
+void StatusPanels::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QPalette& pal = palette();
+    int x = 0;
+    for (size_t i = 0; i < widths_.size(); ++i) {
+        QRect r(x, 2, widths_[i], height() - 2);
+        x += widths_[i] + 2;
+        QRect edge = r.adjusted(0, 0, -1, -1);
+        p.setPen(pal.color(QPalette::Dark));
+        p.drawLine(edge.topLeft(), edge.topRight());
+        p.drawLine(edge.topLeft(), edge.bottomLeft());
+        p.setPen(pal.color(QPalette::Light));
+        p.drawLine(edge.bottomLeft(), edge.bottomRight());
+        p.drawLine(edge.topRight(), edge.bottomRight());
+        QRect inside = r.adjusted(3, 1, -3, -1);
+        QString shown = fontMetrics().elidedText(texts_[i], Qt::ElideRight, inside.width());
+        style()->drawItemText(&p, inside, Qt::AlignLeft | Qt::AlignVCenter, pal, isEnabled(), shown,
+                              QPalette::WindowText);
+    }
+}
+
+}  // namespace tv
