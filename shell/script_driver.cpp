@@ -7,6 +7,7 @@
 
 #include "program.h"
 #include "tokens.h"
+#include "user_actions.h"
 
 namespace tv {
 
@@ -125,8 +126,6 @@ ScriptDriver::Target ScriptDriver::resolve(const std::string& name, bool allowPr
     return t;
 }
 
-void ScriptDriver::act(const std::function<void()>& action) { app_->userAction(action); }
-
 void ScriptDriver::requireRunning(const std::string& command) {
     if (app_->ended) throw ScriptError(command + ": the program has ended (use restart)");
 }
@@ -237,84 +236,48 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
     Component& c = *t.component;
     if (!usable(c)) return fail(c.name() + " is disabled");
 
+    auto integer = [&](const char* what) {
+        try {
+            return readInt(tok[2]);
+        } catch (const ConversionError&) {
+            throw ScriptError(cmd + " needs " + what);
+        }
+    };
+    App& a = *app_;
     if (cmd == "set") {
         need(2);
         if (!isInput(c.kind())) throw ScriptError(c.name() + " takes no text");
-        std::string text = tok[2];
-        act([&] { c.setText(text); });
+        user::typeText(a, c, tok[2]);
     } else if (cmd == "enter") {
         need(1);
-        act([&] {
-            if (c.onKeyDown) c.onKeyDown(13);
-            char key = 13;
-            if (c.onKeyPress) c.onKeyPress(key);
-        });
+        user::pressEnter(a, c);
     } else if (cmd == "click") {
         need(1);
-        if (c.kind() == Kind::CheckBox) act([&] { c.setChecked(!c.checked()); });
-        else if (c.kind() == Kind::RadioGroup || c.kind() == Kind::TabControl)
+        if (c.kind() == Kind::RadioGroup || c.kind() == Kind::TabControl)
             throw ScriptError("use pick for " + c.name());
-        else act([&] { if (c.onClick) c.onClick(); });
+        user::click(a, c);
     } else if (cmd == "pick") {
         need(2);
-        int index = 0;
-        try {
-            index = readInt(tok[2]);
-        } catch (const ConversionError&) {
-            throw ScriptError("pick needs an item index");
-        }
+        int index = integer("an item index");
+        if (c.kind() != Kind::RadioGroup && c.kind() != Kind::ComboBox && c.kind() != Kind::TabControl)
+            throw ScriptError(c.name() + " has no items to pick");
         if (index < 0 || index >= static_cast<int>(c.items().size()))
             throw ScriptError(c.name() + " has no item " + tok[2]);
-        if (c.kind() == Kind::RadioGroup) {
-            act([&] { c.setItemIndex(index); });
-        } else if (c.kind() == Kind::ComboBox || c.kind() == Kind::TabControl) {
-            if (c.itemIndex() != index) act([&] {
-                c.setItemIndex(index);
-                if (c.onChange) c.onChange();
-            });
-        } else {
-            throw ScriptError(c.name() + " has no items to pick");
-        }
+        user::pick(a, c, index);
     } else if (cmd == "slide") {
         need(2);
-        int pos = 0;
-        try {
-            pos = readInt(tok[2]);
-        } catch (const ConversionError&) {
-            throw ScriptError("slide needs a position");
-        }
-        if (c.position() != pos) act([&] {
-            c.setPosition(pos);
-            if (c.onChange) c.onChange();
-        });
+        user::slide(a, c, integer("a position"));
     } else if (cmd == "spin") {
         need(2);
         if (c.kind() != Kind::UpDown) throw ScriptError(c.name() + " is not a spin button");
         if (tok[2] != "up" && tok[2] != "down") throw ScriptError("spin takes up or down");
-        int step = tok[2] == "up" ? 1 : -1;
-        act([&] {
-            if (c.onChanging) c.onChanging();
-            Component* field = c.associate.empty() ? nullptr : c.form().find(c.associate);
-            int base = c.position();
-            if (field) {
-                try {
-                    base = readInt(field->text());
-                } catch (const ConversionError&) {
-                }
-            }
-            c.setPosition(base + step);
-            if (field) field->setText(std::to_string(c.position()));
-            if (c.onClick) c.onClick();
-        });
+        user::spin(a, c, tok[2] == "up" ? 1 : -1);
     } else if (cmd == "focus") {
         need(1);
-        act([&] {
-            if (c.onEnter) c.onEnter();
-            if (c.onClick) c.onClick();
-        });
+        user::focus(a, c);
     } else if (cmd == "leave") {
         need(1);
-        act([&] { if (c.onExit) c.onExit(); });
+        user::leave(a, c);
     }
     return true;
 }

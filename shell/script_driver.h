@@ -60,7 +60,6 @@ private:
     };
     Target resolve(const std::string& name, bool allowProp);
     std::string property(Component& c, const std::string& prop);
-    void act(const std::function<void()>& action);
     void requireRunning(const std::string& command);
 
     SettingsKey& key_;
