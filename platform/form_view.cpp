@@ -21,11 +21,11 @@
 
 #include "app.h"
 #include "form.h"
-#include "numbertext.h"
 #include "qt_windows.h"
 #include "resources.h"
 #include "tab_strip.h"
 #include "themes.h"
+#include "user_actions.h"
 #include "widgets.h"
 
 namespace tv {
@@ -155,22 +155,21 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
             auto* w = new QLineEdit(parent);
             // Only typing raises the model's change; texts the model writes do not.
             connect(w, &QLineEdit::textEdited, this, [this, cp](const QString& t) {
-                owner_.act([cp, text = t.toStdString()] { cp->setText(text); });
+                if (owner_.acceptsInput()) user::typeText(app_, *cp, t.toStdString());
             });
             return w;
         }
         case Kind::Memo: {
             auto* w = new QPlainTextEdit(parent);
             connect(w, &QPlainTextEdit::textChanged, this, [this, cp, w] {
-                if (owner_.applying()) return;
-                owner_.act([cp, text = w->toPlainText().toStdString()] { cp->setText(text); });
+                if (owner_.acceptsInput()) user::typeText(app_, *cp, w->toPlainText().toStdString());
             });
             return w;
         }
         case Kind::RadioGroup: {
             auto* w = new RadioGroupBox(parent);
             connect(w, &RadioGroupBox::picked, this, [this, cp](int i) {
-                owner_.act([cp, i] { cp->setItemIndex(i); });
+                if (owner_.acceptsInput()) user::pick(app_, *cp, i);
                 apply(*cp, Prop::Index);
             });
             return w;
@@ -178,7 +177,7 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
         case Kind::CheckBox: {
             auto* w = new QCheckBox(parent);
             connect(w, &QCheckBox::clicked, this, [this, cp] {
-                owner_.act([cp] { cp->setChecked(!cp->checked()); });
+                click(*cp);
                 apply(*cp, Prop::Checked);
             });
             return w;
@@ -187,10 +186,7 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
             auto* w = new QComboBox(parent);
             w->setEditable(false);
             connect(w, &QComboBox::activated, this, [this, cp](int i) {
-                if (i != cp->itemIndex()) owner_.act([cp, i] {
-                    cp->setItemIndex(i);
-                    if (cp->onChange) cp->onChange();
-                });
+                if (owner_.acceptsInput()) user::pick(app_, *cp, i);
                 apply(*cp, Prop::Index);
             });
             return w;
@@ -208,18 +204,17 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
         }
         case Kind::UpDown: {
             auto* w = new SpinArrows(parent);
-            connect(w, &SpinArrows::stepped, this, [this, cp](int step) { spin(*cp, step); });
+            connect(w, &SpinArrows::stepped, this, [this, cp](int step) {
+                if (owner_.acceptsInput()) user::spin(app_, *cp, step);
+            });
             return w;
         }
         case Kind::TrackBar: {
             auto* w = new QSlider(c.width() >= c.height() ? Qt::Horizontal : Qt::Vertical, parent);
             w->setTickPosition(QSlider::TicksBelow);
             connect(w, &QSlider::valueChanged, this, [this, cp](int v) {
-                if (owner_.applying()) return;
-                if (v != cp->position()) owner_.act([cp, v] {
-                    cp->setPosition(v);
-                    if (cp->onChange) cp->onChange();
-                });
+                if (!owner_.acceptsInput()) return;
+                user::slide(app_, *cp, v);
                 apply(*cp, Prop::Position);
             });
             return w;
@@ -232,10 +227,7 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
         case Kind::TabControl: {
             auto* w = new TabStrip(parent);
             connect(w, &TabStrip::picked, this, [this, cp](int i) {
-                owner_.act([cp, i] {
-                    cp->setItemIndex(i);
-                    if (cp->onChange) cp->onChange();
-                });
+                if (owner_.acceptsInput()) user::pick(app_, *cp, i);
                 apply(*cp, Prop::Index);
             });
             return w;
@@ -515,28 +507,7 @@ void FormView::applyAction(Component& c, Prop p) {
 }
 
 void FormView::click(Component& c) {
-    owner_.act([&c] {
-        if (c.onClick) c.onClick();
-    });
-}
-
-// A spin step: the step request, the new position (from the bound field's
-// number where it holds one) written into the field, then the click.
-void FormView::spin(Component& c, int step) {
-    owner_.act([&c, step] {
-        if (c.onChanging) c.onChanging();
-        Component* field = c.associate.empty() ? nullptr : c.form().find(c.associate);
-        int base = c.position();
-        if (field) {
-            try {
-                base = readInt(field->text());
-            } catch (const ConversionError&) {
-            }
-        }
-        c.setPosition(base + step);
-        if (field) field->setText(std::to_string(c.position()));
-        if (c.onClick) c.onClick();
-    });
+    if (owner_.acceptsInput()) user::click(app_, c);
 }
 
 void FormView::centre() {

@@ -56,7 +56,6 @@ private:
     void applyPalette(Component& c, QWidget* w);
     void place(Component& c, QWidget* w);
     void click(Component& c);
-    void spin(Component& c, int step);
 
     QtWindows& owner_;
     App& app_;

@@ -13,6 +13,7 @@
 #include "app.h"
 #include "form_view.h"
 #include "qt_platform.h"
+#include "user_actions.h"
 
 namespace tv {
 
@@ -147,9 +148,10 @@ void QtWindows::refreshColors() {
     for (const auto& v : views_) v->refreshColors();
 }
 
+bool QtWindows::acceptsInput() const { return applying_ == 0 && !app_.ended; }
+
 void QtWindows::act(const std::function<void()>& action) {
-    if (applying_ > 0 || app_.ended) return;
-    app_.userAction(action);
+    if (acceptsInput()) app_.userAction(action);
 }
 
 void QtWindows::showHint(const std::string& hint) {
@@ -220,10 +222,11 @@ void QtWindows::hover(QWidget* w, bool entering) {
 
 // Enter and exit follow the focus moving between controls of a window; a
 // window losing or regaining the focus (a message box, another window, a
-// drop-down) is no exit or enter.
+// drop-down) is no exit or enter. A click into a control is its enter and
+// click.
 void QtWindows::focus(QWidget* w, bool in, Qt::FocusReason reason) {
     const Entry* e = owner(w);
-    if (!e || applying_ > 0) return;
+    if (!e || !acceptsInput()) return;
     Component* c = e->component;
     FormView* view = e->view;
     if (c == &view->form().self()) return;
@@ -231,35 +234,42 @@ void QtWindows::focus(QWidget* w, bool in, Qt::FocusReason reason) {
     if (in) {
         if (view->focused == c) return;
         view->focused = c;
-        if (!windowSwitch && c->onEnter) act([c] { c->onEnter(); });
+        if (windowSwitch) return;
+        if (reason == Qt::MouseFocusReason) user::focus(app_, *c);
+        else if (c->onEnter) act([c] { c->onEnter(); });
         return;
     }
     if (windowSwitch) return;
     // Focus moving between the parts of one control stays inside it.
     if (const Entry* now = owner(QApplication::focusWidget()); now && now->component == c) return;
     if (view->focused == c) view->focused = nullptr;
-    if (c->onExit) act([c] { c->onExit(); });
+    user::leave(app_, *c);
 }
 
-// Key-down with the key's code, then key-press with its character; a handler
-// that clears the character swallows the key, one that changes it types the
-// new character instead.
+// Enter is the model's Enter key; other keys give key-down with their code,
+// then key-press with their character: a handler that clears the character
+// swallows the key, one that changes it types the new character instead.
 bool QtWindows::key(QWidget* w, int qtKey, const QString& text) {
     const Entry* e = entry(w);
-    if (!e || applying_ > 0 || !takesKeys(e->component->kind())) return false;
+    if (!e || !acceptsInput() || !takesKeys(e->component->kind())) return false;
     Component* c = e->component;
-    if (!c->onKeyDown && !c->onKeyPress) return false;
     int code = virtualKey(qtKey);
-    char typed = code == 13 ? char(13)
-               : text.size() == 1 && text[0].unicode() >= 32 && text[0].unicode() < 127 ? char(text[0].unicode())
-               : char(0);
+    if (code == 13) {
+        // A memo without a key handler takes Enter as a line break.
+        if (c->kind() == Kind::Memo && !c->onKeyPress) return false;
+        user::pressEnter(app_, *c);
+        return true;
+    }
+    if (!c->onKeyDown && !c->onKeyPress) return false;
+    char typed = text.size() == 1 && text[0].unicode() >= 32 && text[0].unicode() < 127 ? char(text[0].unicode())
+                                                                                        : char(0);
     char result = typed;
     act([c, code, &result] {
         if (c->onKeyDown && code) c->onKeyDown(code);
         if (c->onKeyPress && result) c->onKeyPress(result);
     });
     if (result == typed) return false;
-    if (result != 0 && code != 13)
+    if (result != 0)
         if (auto* edit = qobject_cast<QLineEdit*>(w); edit && !edit->isReadOnly()) {
             edit->insert(QString(QChar(result)));
             emit edit->textEdited(edit->text());

@@ -44,8 +44,10 @@ public:
     // Re-applies the text colours after a theme change.
     void refreshColors();
 
-    // Runs a user action on the model; ignored while a model change is being
-    // applied to the widgets (Qt signals raised by that are not the user's).
+    // Whether a widget signal is the user's: not while a model change is
+    // being applied to the widgets, nor after the program ended.
+    bool acceptsInput() const;
+    // Runs a user action on the model when input is accepted.
     void act(const std::function<void()>& action);
     bool applying() const { return applying_ > 0; }
     // Marks the span in which widgets follow the model.
