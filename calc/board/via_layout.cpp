@@ -228,9 +228,8 @@ void applyLayerSet(App& app) {
 
 void RadioGroup5Click(App& app) {
     if (app.c("TabControl1").itemIndex() == 0) {
-        int mode = app.c("RadioGroup5").itemIndex();
-        if (mode == 0) singleViaLayout(app);
-        else if (mode == 1) differentialLayout(app);
+        if (app.c("RadioGroup5").itemIndex() == 0) singleViaLayout(app);
+        else if (differentialMode(app)) differentialLayout(app);
     }
     app.Button1Click();
 }
