@@ -434,7 +434,7 @@ void FormView::applyPosition(Component& c, QWidget* w) {
 // are shown as they are where they can be read (see legibleOn).
 void FormView::applyPalette(Component& c, QWidget* w) {
     QPalette pal;
-    QPalette around = w->parentWidget() ? w->parentWidget()->palette() : QApplication::palette();
+    QPalette around = groundOf(c);
     if (c.kind() == Kind::Panel) {
         bool filled = c.brush() != colors::White;
         w->setAutoFillBackground(filled);
@@ -452,6 +452,22 @@ void FormView::applyPalette(Component& c, QWidget* w) {
         pal.setColor(QPalette::Inactive, role, shown);
     }
     w->setPalette(pal);
+}
+
+// The colours a component is drawn on: the theme's, with the fill of the
+// nearest filled panel or window around it. (Read from the model, because
+// widgets take a new theme's colours only as its change events arrive.)
+QPalette FormView::groundOf(const Component& c) const {
+    QPalette pal = QApplication::palette();
+    for (const Component* p = form_.find(c.parentName()); p; p = form_.find(p->parentName())) {
+        if (p->kind() == Kind::Panel && p->brush() != colors::White) {
+            pal.setColor(QPalette::Window, toQColor(p->brush()));
+            return pal;
+        }
+        if (p == &form_.self() || p->parentName().empty()) break;
+    }
+    if (form_.self().brush() != colors::White) pal.setColor(QPalette::Window, toQColor(form_.self().brush()));
+    return pal;
 }
 
 void FormView::place(Component& c, QWidget* w) {
@@ -527,8 +543,13 @@ void FormView::closeEvent(QCloseEvent* e) {
         return;
     }
     if (&form_ == &app_.Form4) return;  // the splash closes itself
-    // Closing a window by its frame hides it; a modal window hands the input
-    // back to the main window.
+    // A window's own close handler (its exit handler) decides what closing does.
+    if (form_.self().onExit) {
+        if (owner_.acceptsInput()) user::leave(app_, form_.self());
+        return;
+    }
+    // Otherwise closing by the frame hides the window; a modal window hands
+    // the input back to the main window.
     bool modal = windowModality() == Qt::ApplicationModal;
     owner_.act([this, modal] {
         form_.self().setVisible(false);

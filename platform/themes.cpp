@@ -108,12 +108,12 @@ bool applyTheme(const std::string& name) {
 QColor legibleOn(const QColor& wanted, const QColor& background) {
     constexpr double kReadable = 4.5;
     if (background.lightnessF() >= 0.5 || contrast(wanted, background) >= kReadable) return wanted;
-    for (int step = 1; step <= 10; ++step) {
-        double t = step / 10.0;
-        QColor mixed = QColor::fromRgbF(static_cast<float>(wanted.redF() + (1 - wanted.redF()) * t),
-                                        static_cast<float>(wanted.greenF() + (1 - wanted.greenF()) * t),
-                                        static_cast<float>(wanted.blueF() + (1 - wanted.blueF()) * t));
-        if (contrast(mixed, background) >= kReadable) return mixed;
+    // Raise the lightness, keeping hue and saturation: navy becomes a light blue.
+    QColor hsl = wanted.toHsl();
+    for (int step = 1; step <= 20; ++step) {
+        float lightness = std::min(1.0f, hsl.lightnessF() + 0.05f * static_cast<float>(step));
+        QColor lighter = QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), lightness);
+        if (contrast(lighter, background) >= kReadable) return lighter;
     }
     return Qt::white;
 }

@@ -15,7 +15,7 @@ bool applyTheme(const std::string& name);
 
 // The colour to draw text of colour `wanted` on `background`. Light
 // backgrounds show every colour exactly; on a dark background a colour too dark
-// to read (navy results, black) is lightened toward white, keeping its hue.
+// to read (navy results) is made lighter, keeping its hue.
 QColor legibleOn(const QColor& wanted, const QColor& background);
 
 // The 8-point UI font with Arial metrics the window geometry was laid out for

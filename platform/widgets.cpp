@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QToolButton>
+#include <algorithm>
 
 namespace tv {
 
@@ -78,13 +79,15 @@ void FrameBox::paintEvent(QPaintEvent*) {
     }
     QFontMetrics fm = fontMetrics();
     int half = fm.height() / 2;
+    QRect text(8, 0, title_.isEmpty() ? 0 : fm.horizontalAdvance(title_), fm.height());
+    // The frame line stops either side of the title, whatever lies beneath.
+    p.save();
+    p.setClipRegion(QRegion(rect()).subtracted(QRegion(text)));
     etchedRect(p, rect().adjusted(0, half, 0, 0), pal);
-    if (!title_.isEmpty()) {
-        QRect text(8, 0, fm.horizontalAdvance(title_), fm.height());
-        p.fillRect(text, pal.window());
+    p.restore();
+    if (!title_.isEmpty())
         style()->drawItemText(&p, text, Qt::AlignLeft | Qt::AlignVCenter, pal, isEnabled(), title_,
                               QPalette::WindowText);
-    }
 }
 
 void FrameBox::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }
@@ -242,8 +245,10 @@ void StatusPanels::paintEvent(QPaintEvent*) {
     const QPalette& pal = palette();
     int x = 0;
     for (size_t i = 0; i < widths_.size(); ++i) {
-        QRect r(x, 2, widths_[i], height() - 2);
-        x += widths_[i] + 2;
+        // The last panel reaches the right edge, as status bars draw it.
+        int w = i + 1 == widths_.size() ? std::max(widths_[i], width() - x) : widths_[i];
+        QRect r(x, 2, w, height() - 2);
+        x += w + 2;
         QRect edge = r.adjusted(0, 0, -1, -1);
         p.setPen(pal.color(QPalette::Dark));
         p.drawLine(edge.topLeft(), edge.topRight());

@@ -151,7 +151,8 @@ private:
     QToolButton* down_;
 };
 
-// A status bar: sunken panels of fixed widths along the bottom of a window.
+// A status bar: sunken panels of fixed widths along the bottom of a window;
+// the last one reaches the right edge.
 class StatusPanels : public QWidget {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 // real program (every window, start-up on the repair defaults) offscreen.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 
 #include "app.h"
 #include "catalogue.h"
+#include "form_view.h"
 #include "program.h"
 #include "qt_platform.h"
 #include "qt_windows.h"
@@ -186,6 +188,24 @@ TEST_F(Windows, ConversionErrorShowsAMessageBox) {
     EXPECT_EQ(boxes[0].second, "'2x' is not a valid floating point value");
     // The recalculation stopped at the field: the old result stays.
     EXPECT_EQ(qobject_cast<QLabel*>(widget("Label2"))->text(), "36.0");
+}
+
+TEST_F(Windows, OptionsWindowHoldsTheMainWindowUntilClosedByItsFrame) {
+    QAction* menuItem = windows->main().actionOf(app->c("CopperWeight1"));
+    ASSERT_TRUE(menuItem);
+    menuItem->trigger();
+    tv::FormView* options = windows->view("Form6");
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(options->isVisible());
+    EXPECT_EQ(options->windowModality(), Qt::ApplicationModal);
+    EXPECT_FALSE(app->Form1.self().enabled());
+
+    options->close();  // the title bar's close button
+    EXPECT_FALSE(options->isVisible());
+    EXPECT_FALSE(app->Form6.self().visible());
+    EXPECT_TRUE(app->Form1.self().enabled());
+    EXPECT_TRUE(windows->main().isEnabled());
+    EXPECT_TRUE(boxes.empty());
 }
 
 }  // namespace
