@@ -75,7 +75,9 @@ struct Defaults {
 
 struct LayerLayout {
     const char* picture;
-    bool pad, capacitance, inductance, impedance, resistance;
+    bool pad;          // pad and opening rows
+    bool capacitance;  // with impedance, resonance and step response
+    bool inductance, resistance;
     int heightTop, platingTop;
     int inductanceLeft;  // 0: stays where it is
     Defaults imperial, metric;
@@ -83,13 +85,13 @@ struct LayerLayout {
 
 const std::array<LayerLayout, 3> kLayerSets = {{
     // 2 Layer: no planes, so no capacitance; the inductance moves right.
-    {"Image2", false, false, true, false, true, kUpperHeightRow, kUpperPlatingRow, 208,
+    {"Image2", false, false, true, true, kUpperHeightRow, kUpperPlatingRow, 208,
      {"62", "10", "1"}, {"1.575", "0.254", "0.0254"}},
     // Multi Layer: everything.
-    {"Image7", true, true, true, true, true, kLowerHeightRow, kLowerPlatingRow, 16,
+    {"Image7", true, true, true, true, kLowerHeightRow, kLowerPlatingRow, 16,
      {"62", "10", "1"}, {"1.575", "0.254", "0.0254"}},
     // Microvia: cross-section, current and power only.
-    {"Image20", false, false, false, false, false, kUpperHeightRow, kUpperPlatingRow, 0,
+    {"Image20", false, false, false, false, kUpperHeightRow, kUpperPlatingRow, 0,
      {"5", "5", "0.7"}, {"0.127", "0.127", "0.01778"}},
 }};
 
@@ -204,10 +206,6 @@ void applyLayerSet(App& app) {
     if (layer == MultiLayer) {
         app.c("Label6").setCaption("Internal Pad Diameter");
         app.c("Label7").setCaption("Ref Plane Opening Diam");
-        show(app, {"Label5", "Edit3", "Edit52"}, true);
-        show(app, kHeightRow, true);
-        show(app, {"Label11", "Edit9", "Edit56"}, true);
-        show(app, {"Label10", "Edit8", "Label12", "Edit10"}, true);
     }
 
     show(app, kPadRow, l.pad);
