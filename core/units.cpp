@@ -69,9 +69,15 @@ void RadioGroup6Click(App& app) {
 
     Component& plane = app.c("RadioGroup5");
     if (app.c("TabControl1").itemIndex() == 0) {
+        // The via mode is unchanged by a units switch: restoring it must not
+        // re-run the mode's layout, which would replace the converted via
+        // dimensions and the chosen layer set with the layer set's defaults.
         int keep = plane.itemIndex();
+        Handler click = std::move(plane.onClick);
+        plane.onClick = nullptr;
         plane.setItems({"Via Properties", "Differential Vias"});
         plane.setItemIndex(keep);
+        plane.onClick = std::move(click);
     } else {
         plane.setItems(metric ? std::vector<std::string>{"35um", "70um"}
                               : std::vector<std::string>{"1oz", "2oz"});
