@@ -4,10 +4,12 @@
 //   tolvane [--screenshot FILE]
 //
 // --screenshot FILE saves the main window as a PNG once start-up is done and
-// ends the program (for checking the look on a virtual display).
+// ends the program (for checking the look on a virtual display); messages on
+// the way are printed and answered with OK.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QTimer>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -45,27 +47,43 @@ int main(int argc, char** argv) {
         else return usage();
     }
 
+    // Unattended screenshots: message boxes are printed and answered at once.
+    QTimer answerer;
+    if (!screenshot.isEmpty()) {
+        QObject::connect(&answerer, &QTimer::timeout, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    std::fprintf(stderr, "message: %s\n", box->text().toLocal8Bit().constData());
+                    box->done(QMessageBox::Ok);
+                }
+        });
+        answerer.start(50);
+    }
+
     tv::installUiFont();
     tv::applyTheme("Windows");
 
     tv::QtPlatform platform(kTitle);
     tv::IniSettingsKey key(tv::IniSettingsKey::userPath());
     tv::App app(platform, key, tv::functionCatalogue(), tv::systemDecimalSeparator());
-    std::unique_ptr<tv::QtWindows> windows;
-    try {
-        tv::buildWindows(app);
-        windows = std::make_unique<tv::QtWindows>(app, platform);
-    } catch (const std::exception& e) {
-        // A damaged window description: say what is wrong instead of starting.
+    // A damaged window description: say what is wrong instead of starting.
+    auto cannotStart = [&](const std::exception& e) {
         std::string text = std::string("Tolvane cannot start: a window description is damaged.\n\n") + e.what();
         std::fprintf(stderr, "%s\n", text.c_str());
         if (screenshot.isEmpty()) QMessageBox::critical(nullptr, kTitle, QString::fromStdString(text));
         return 1;
+    };
+    std::unique_ptr<tv::QtWindows> windows;
+    try {
+        tv::buildWindows(app);
+        windows = std::make_unique<tv::QtWindows>(app, platform);
+        platform.attach(windows.get());
+        windows->showMain();
+        tv::StartupSequence(app);
+    } catch (const std::exception& e) {
+        platform.attach(nullptr);
+        return cannotStart(e);
     }
-    platform.attach(windows.get());
-
-    windows->showMain();
-    tv::StartupSequence(app);
     if (app.ended) return app.exitCode;
 
     if (!screenshot.isEmpty()) {

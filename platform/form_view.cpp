@@ -155,21 +155,21 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
             auto* w = new QLineEdit(parent);
             // Only typing raises the model's change; texts the model writes do not.
             connect(w, &QLineEdit::textEdited, this, [this, cp](const QString& t) {
-                if (owner_.acceptsInput()) user::typeText(app_, *cp, t.toStdString());
+                owner_.input([&] { user::typeText(app_, *cp, t.toStdString()); });
             });
             return w;
         }
         case Kind::Memo: {
             auto* w = new QPlainTextEdit(parent);
             connect(w, &QPlainTextEdit::textChanged, this, [this, cp, w] {
-                if (owner_.acceptsInput()) user::typeText(app_, *cp, w->toPlainText().toStdString());
+                owner_.input([&] { user::typeText(app_, *cp, w->toPlainText().toStdString()); });
             });
             return w;
         }
         case Kind::RadioGroup: {
             auto* w = new RadioGroupBox(parent);
             connect(w, &RadioGroupBox::picked, this, [this, cp](int i) {
-                if (owner_.acceptsInput()) user::pick(app_, *cp, i);
+                owner_.input([&] { user::pick(app_, *cp, i); });
                 apply(*cp, Prop::Index);
             });
             return w;
@@ -186,7 +186,7 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
             auto* w = new QComboBox(parent);
             w->setEditable(false);
             connect(w, &QComboBox::activated, this, [this, cp](int i) {
-                if (owner_.acceptsInput()) user::pick(app_, *cp, i);
+                owner_.input([&] { user::pick(app_, *cp, i); });
                 apply(*cp, Prop::Index);
             });
             return w;
@@ -205,7 +205,7 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
         case Kind::UpDown: {
             auto* w = new SpinArrows(parent);
             connect(w, &SpinArrows::stepped, this, [this, cp](int step) {
-                if (owner_.acceptsInput()) user::spin(app_, *cp, step);
+                owner_.input([&] { user::spin(app_, *cp, step); });
             });
             return w;
         }
@@ -214,7 +214,7 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
             w->setTickPosition(QSlider::TicksBelow);
             connect(w, &QSlider::valueChanged, this, [this, cp](int v) {
                 if (!owner_.acceptsInput()) return;
-                user::slide(app_, *cp, v);
+                owner_.input([&] { user::slide(app_, *cp, v); });
                 apply(*cp, Prop::Position);
             });
             return w;
@@ -227,7 +227,7 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
         case Kind::TabControl: {
             auto* w = new TabStrip(parent);
             connect(w, &TabStrip::picked, this, [this, cp](int i) {
-                if (owner_.acceptsInput()) user::pick(app_, *cp, i);
+                owner_.input([&] { user::pick(app_, *cp, i); });
                 apply(*cp, Prop::Index);
             });
             return w;
@@ -523,7 +523,7 @@ void FormView::applyAction(Component& c, Prop p) {
 }
 
 void FormView::click(Component& c) {
-    if (owner_.acceptsInput()) user::click(app_, c);
+    owner_.input([&] { user::click(app_, c); });
 }
 
 void FormView::centre() {
@@ -545,7 +545,7 @@ void FormView::closeEvent(QCloseEvent* e) {
     if (&form_ == &app_.Form4) return;  // the splash closes itself
     // A window's own close handler (its exit handler) decides what closing does.
     if (form_.self().onExit) {
-        if (owner_.acceptsInput()) user::leave(app_, form_.self());
+        owner_.input([&] { user::leave(app_, form_.self()); });
         return;
     }
     // Otherwise closing by the frame hides the window; a modal window hands

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <QSystemTrayIcon>
+#include <exception>
 
 #include "app.h"
 #include "form_view.h"
@@ -150,8 +151,19 @@ void QtWindows::refreshColors() {
 
 bool QtWindows::acceptsInput() const { return applying_ == 0 && !app_.ended; }
 
+void QtWindows::input(const std::function<void()>& action) {
+    if (!acceptsInput()) return;
+    // A fault in a handler (a component a module expected but the window
+    // lacks) is reported instead of ending the program.
+    try {
+        action();
+    } catch (const std::exception& e) {
+        platform_.showMessage(e.what());
+    }
+}
+
 void QtWindows::act(const std::function<void()>& action) {
-    if (acceptsInput()) app_.userAction(action);
+    input([&] { app_.userAction(action); });
 }
 
 void QtWindows::showHint(const std::string& hint) {
@@ -235,7 +247,7 @@ void QtWindows::focus(QWidget* w, bool in, Qt::FocusReason reason) {
         if (view->focused == c) return;
         view->focused = c;
         if (windowSwitch) return;
-        if (reason == Qt::MouseFocusReason) user::focus(app_, *c);
+        if (reason == Qt::MouseFocusReason) input([&] { user::focus(app_, *c); });
         else if (c->onEnter) act([c] { c->onEnter(); });
         return;
     }
@@ -243,7 +255,7 @@ void QtWindows::focus(QWidget* w, bool in, Qt::FocusReason reason) {
     // Focus moving between the parts of one control stays inside it.
     if (const Entry* now = owner(QApplication::focusWidget()); now && now->component == c) return;
     if (view->focused == c) view->focused = nullptr;
-    user::leave(app_, *c);
+    input([&] { user::leave(app_, *c); });
 }
 
 // Enter is the model's Enter key; other keys give key-down with their code,
@@ -257,7 +269,7 @@ bool QtWindows::key(QWidget* w, int qtKey, const QString& text) {
     if (code == 13) {
         // A memo without a key handler takes Enter as a line break.
         if (c->kind() == Kind::Memo && !c->onKeyPress) return false;
-        user::pressEnter(app_, *c);
+        input([&] { user::pressEnter(app_, *c); });
         return true;
     }
     if (!c->onKeyDown && !c->onKeyPress) return false;

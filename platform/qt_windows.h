@@ -47,7 +47,10 @@ public:
     // Whether a widget signal is the user's: not while a model change is
     // being applied to the widgets, nor after the program ended.
     bool acceptsInput() const;
-    // Runs a user action on the model when input is accepted.
+    // Runs what the user did (one of the shared user actions) when input is
+    // accepted; a fault in a handler becomes a message.
+    void input(const std::function<void()>& action);
+    // The same for a handler call of its own, run as a user action.
     void act(const std::function<void()>& action);
     bool applying() const { return applying_ > 0; }
     // Marks the span in which widgets follow the model.
@@ -90,8 +93,9 @@ private:
 
     App& app_;
     QtPlatform& platform_;
-    std::vector<std::unique_ptr<FormView>> views_;
+    // Declared first, so that it outlives the windows that withdraw from it.
     QHash<const QObject*, Entry> entries_;
+    std::vector<std::unique_ptr<FormView>> views_;
     QSystemTrayIcon* tray_ = nullptr;
     int applying_ = 0;
 };
