@@ -175,7 +175,7 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
             return w;
         }
         case Kind::CheckBox: {
-            auto* w = new QCheckBox(parent);
+            auto* w = new WholeButton<QCheckBox>(parent);
             connect(w, &QCheckBox::clicked, this, [this, cp] {
                 click(*cp);
                 apply(*cp, Prop::Checked);

@@ -234,8 +234,7 @@ void QtWindows::hover(QWidget* w, bool entering) {
 
 // Enter and exit follow the focus moving between controls of a window; a
 // window losing or regaining the focus (a message box, another window, a
-// drop-down) is no exit or enter. A click into a control is its enter and
-// click.
+// drop-down) is no exit or enter.
 void QtWindows::focus(QWidget* w, bool in, Qt::FocusReason reason) {
     const Entry* e = owner(w);
     if (!e || !acceptsInput()) return;
@@ -247,7 +246,10 @@ void QtWindows::focus(QWidget* w, bool in, Qt::FocusReason reason) {
         if (view->focused == c) return;
         view->focused = c;
         if (windowSwitch) return;
-        if (reason == Qt::MouseFocusReason) input([&] { user::focus(app_, *c); });
+        // Clicking into a field is its enter and its click; any other control
+        // only enters (its click handler means a changed choice).
+        bool field = c->kind() == Kind::Edit || c->kind() == Kind::Memo;
+        if (reason == Qt::MouseFocusReason && field) input([&] { user::focus(app_, *c); });
         else if (c->onEnter) act([c] { c->onEnter(); });
         return;
     }

@@ -34,7 +34,6 @@ public:
     FormView* view(const std::string& form) const;
     // The widget of a component (null when it has none, e.g. menu items).
     QWidget* widget(const std::string& form, const std::string& name) const;
-    QSystemTrayIcon* tray() const { return tray_; }
 
     // Shows the main window centred on the screen.
     void showMain();
@@ -52,7 +51,6 @@ public:
     void input(const std::function<void()>& action);
     // The same for a handler call of its own, run as a user action.
     void act(const std::function<void()>& action);
-    bool applying() const { return applying_ > 0; }
     // Marks the span in which widgets follow the model.
     class Applying {
     public:

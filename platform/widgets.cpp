@@ -106,7 +106,7 @@ void RadioGroupBox::setItems(const std::vector<std::string>& items) {
     for (QRadioButton* b : buttons_) delete b;
     buttons_.clear();
     for (size_t i = 0; i < items.size(); ++i) {
-        auto* b = new QRadioButton(qs(items[i]), this);
+        auto* b = new WholeButton<QRadioButton>(qs(items[i]), this);
         group_->addButton(b, static_cast<int>(i));
         buttons_.push_back(b);
         b->show();

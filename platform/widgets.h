@@ -22,6 +22,17 @@ QString qs(const std::string& s);
 // keyboard accelerator and is not drawn.
 QString plainCaption(const std::string& caption);
 
+// A check box or radio button that takes a click anywhere in its rectangle,
+// as the desktop's own buttons do, not only on the mark and the text.
+template <class Button>
+class WholeButton : public Button {
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
 // A group box (etched frame, title on the frame line) or a panel (raised
 // bevel, optional fill colour, centred caption).
 class FrameBox : public QWidget {

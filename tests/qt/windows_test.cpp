@@ -152,6 +152,24 @@ TEST_F(Windows, StatusBarShowsTheHintUnderTheMouse) {
     EXPECT_EQ(status->text(1), QString::fromStdString(app->c("StatusBar1").panelText(1)));
 }
 
+TEST_F(Windows, ClickingARadioItemRaisesItsGroupsClickOnce) {
+    tv::Component& units = app->c("RadioGroup6");
+    int clicks = 0;
+    tv::Component::chain(units.onClick, [&] { ++clicks; });
+    auto* group = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup6"));
+    ASSERT_TRUE(group);
+
+    QTest::mouseClick(group->button(1), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(units.itemIndex(), 1);
+    EXPECT_EQ(key.values["Units"], "1");
+    // Clicking the item already chosen changes nothing.
+    QTest::mouseClick(group->button(1), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(group->button(1)->isChecked());
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(Windows, ClickingATabSelectsItsFunction) {
     auto* strip = qobject_cast<tv::TabStrip*>(widget("TabControl1"));
     ASSERT_TRUE(strip);
