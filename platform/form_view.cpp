@@ -119,12 +119,9 @@ QWidget* FormView::make(Component& c) {
     QWidget* parent = client_;
     if (!c.parentName().empty()) {
         Component* p = form_.find(c.parentName());
-        if (!p || p == &form_.self()) {
-            if (!p) fail("has an unknown parent " + c.parentName());
-        } else {
-            if (isMenu(p->kind())) fail("cannot be placed in the menu " + p->name());
-            parent = make(*p);
-        }
+        if (!p) fail("has an unknown parent " + c.parentName());
+        if (isMenu(p->kind())) fail("cannot be placed in the menu " + p->name());
+        if (p != &form_.self()) parent = make(*p);
     }
     QWidget* w = create(c, parent);
     widgets_[&c] = w;

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QWindow>
 #include <QSystemTrayIcon>
 #include <exception>
 
@@ -121,6 +122,9 @@ void QtWindows::show(const std::string& form) {
         // A window opened while the main window is disabled is modal to it.
         bool modal = !app_.Form1.self().enabled() && form != "Form4";
         v->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+        // The window manager keeps it above the main window.
+        v->winId();
+        if (main().windowHandle()) v->windowHandle()->setTransientParent(main().windowHandle());
         v->centre();
     }
     v->show();

@@ -103,7 +103,13 @@ RadioGroupBox::RadioGroupBox(QWidget* parent)
 }
 
 void RadioGroupBox::setItems(const std::vector<std::string>& items) {
-    for (QRadioButton* b : buttons_) delete b;
+    // The old buttons go once control is back in the event loop: the user's
+    // click on one of them may be what rebuilt the list.
+    for (QRadioButton* b : buttons_) {
+        group_->removeButton(b);
+        b->hide();
+        b->deleteLater();
+    }
     buttons_.clear();
     for (size_t i = 0; i < items.size(); ++i) {
         auto* b = new WholeButton<QRadioButton>(qs(items[i]), this);

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -76,6 +77,7 @@ protected:
     }
 
     void TearDown() override {
+        tv::applyTheme("Windows");
         platform.attach(nullptr);
         windows.reset();
         app.reset();
@@ -223,6 +225,24 @@ TEST_F(Windows, OptionsWindowHoldsTheMainWindowUntilClosedByItsFrame) {
     EXPECT_FALSE(app->Form6.self().visible());
     EXPECT_TRUE(app->Form1.self().enabled());
     EXPECT_TRUE(windows->main().isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, ChoosingAThemeRecoloursAtOnceAndKeepsResultsReadable) {
+    windows->main().actionOf(app->c("CopperWeight1"))->trigger();
+    auto* themes = qobject_cast<QComboBox*>(windows->widget("Form6", "cbxVclStyles"));
+    ASSERT_TRUE(themes);
+    ASSERT_EQ(themes->currentText(), "Windows");
+
+    QTest::keyClick(themes, Qt::Key_Down);
+    EXPECT_EQ(platform.activeStyle(), "Charcoal Dark Slate");
+    EXPECT_EQ(key.values["Vurivav_Theme"], "1");
+    EXPECT_FALSE(windows->view("Form6")->isVisible());
+    EXPECT_LT(QApplication::palette().color(QPalette::Window).lightnessF(), 0.5);
+    // A navy result is drawn in a lighter blue on the dark window.
+    QColor result = widget("Label2")->palette().color(QPalette::Active, QPalette::WindowText);
+    EXPECT_EQ(result.hslHue(), QColor(0, 0, 128).hslHue());
+    EXPECT_GT(result.lightnessF(), 0.5);
     EXPECT_TRUE(boxes.empty());
 }
 
