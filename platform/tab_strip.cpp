@@ -127,7 +127,13 @@ void TabStrip::initTabOption(QStyleOptionTab& opt, int index) const {
     if (index < 0 || index >= static_cast<int>(rects_.size())) return;
     opt.rect = rects_[static_cast<size_t>(index)];
     if (index == current_) opt.state |= QStyle::State_Selected;
-    if (index == hover_ && isEnabled()) opt.state |= QStyle::State_MouseOver;
+    if (index == hover_ && isEnabled()) {
+        opt.state |= QStyle::State_MouseOver;
+        // Hot tracking: the caption under the mouse takes the link colour.
+        if (index != current_)
+            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+                opt.palette.setColor(role, palette().color(QPalette::Link));
+    }
     const auto& row = rows_.empty() ? std::vector<int>{} : rows_[static_cast<size_t>(rowOf(index))];
     auto at = std::find(row.begin(), row.end(), index);
     if (at == row.end()) return;
