@@ -246,4 +246,25 @@ TEST_F(Windows, ChoosingAThemeRecoloursAtOnceAndKeepsResultsReadable) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(Windows, IpcVersionInOptionsSteersTheConductorPanel) {
+    windows->main().actionOf(app->c("ConductorProperties1"))->trigger();
+    windows->main().actionOf(app->c("CopperWeight1"))->trigger();
+    auto* ipc = qobject_cast<tv::RadioGroupBox*>(windows->widget("Form6", "RadioGroup1"));
+    QWidget* solveFor = widget("RadioGroup8");
+    auto* mode = qobject_cast<QLabel*>(widget("Label243"));
+    ASSERT_TRUE(ipc && solveFor && mode);
+    EXPECT_FALSE(solveFor->isEnabled());
+
+    QTest::mouseClick(ipc->button(2), Qt::LeftButton);
+    EXPECT_TRUE(solveFor->isEnabled());
+    EXPECT_EQ(mode->text(), "IPC-2221 mode");
+    EXPECT_EQ(key.values["IPC_Version"], "2");
+
+    QTest::mouseClick(ipc->button(0), Qt::LeftButton);
+    EXPECT_FALSE(solveFor->isEnabled());
+    EXPECT_EQ(mode->text(), "IPC-2152 with modifiers mode");
+    EXPECT_EQ(app->c("RadioGroup8").itemIndex(), 0);
+    EXPECT_TRUE(boxes.empty());
+}
+
 }  // namespace
