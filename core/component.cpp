@@ -36,9 +36,7 @@ bool kindFromName(const std::string& name, Kind& out) {
 }
 
 Component::Component(Form& form, Kind kind, std::string name)
-    : form_(form), kind_(kind), name_(std::move(name)) {
-    if (kind == Kind::Label || kind == Kind::StaticText) brush_ = colors::White;
-}
+    : form_(form), kind_(kind), name_(std::move(name)) {}
 
 void Component::notify(Prop p) { form_.notify(*this, p); }
 
@@ -82,7 +80,9 @@ void Component::setColor(Color c) {
     notify(Prop::Color);
 }
 void Component::setBrush(Color c) {
-    if (c == brush_) return;
+    bool first = !brushSet_;
+    brushSet_ = true;
+    if (c == brush_ && !first) return;
     brush_ = c;
     notify(Prop::Brush);
 }

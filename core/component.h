@@ -69,6 +69,8 @@ public:
     Color color() const { return color_; }
     void setColor(Color c);
     Color brush() const { return brush_; }
+    // Whether a fill was ever given; without one the theme's colour shows.
+    bool brushSet() const { return brushSet_; }
     void setBrush(Color c);
 
     int left() const { return left_; }
@@ -134,7 +136,7 @@ private:
     std::string name_;
     std::string parent_;
     std::string text_, hint_, picture_;
-    bool visible_ = true, enabled_ = true, checked_ = false, readOnly_ = false;
+    bool visible_ = true, enabled_ = true, checked_ = false, readOnly_ = false, brushSet_ = false;
     Color color_ = colors::Black, brush_ = colors::White;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::vector<std::string> items_;

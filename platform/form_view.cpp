@@ -433,7 +433,7 @@ void FormView::applyPalette(Component& c, QWidget* w) {
     QPalette pal;
     QPalette around = groundOf(c);
     if (c.kind() == Kind::Panel) {
-        bool filled = c.brush() != colors::White;
+        bool filled = c.brushSet();
         w->setAutoFillBackground(filled);
         if (filled) {
             QColor fill = toQColor(c.brush());
@@ -457,14 +457,22 @@ void FormView::applyPalette(Component& c, QWidget* w) {
 QPalette FormView::groundOf(const Component& c) const {
     QPalette pal = QApplication::palette();
     for (const Component* p = form_.find(c.parentName()); p; p = form_.find(p->parentName())) {
-        if (p->kind() == Kind::Panel && p->brush() != colors::White) {
+        if (p->kind() == Kind::Panel && p->brushSet()) {
             pal.setColor(QPalette::Window, toQColor(p->brush()));
             return pal;
         }
         if (p == &form_.self() || p->parentName().empty()) break;
     }
-    if (form_.self().brush() != colors::White) pal.setColor(QPalette::Window, toQColor(form_.self().brush()));
+    if (windowFilled()) pal.setColor(QPalette::Window, toQColor(form_.self().brush()));
     return pal;
+}
+
+// A window's own fill shows under the plain look only; a colour theme paints
+// every window in its own colours, so that its texts stay readable.
+bool FormView::windowFilled() const {
+    if (!form_.self().brushSet()) return false;
+    auto names = app_.platform.styleNames();
+    return names.empty() || app_.platform.activeStyle() == names.front();
 }
 
 void FormView::place(Component& c, QWidget* w) {
@@ -488,8 +496,7 @@ void FormView::applyWindow(Prop p) {
             else setEnabled(self.enabled());
             break;
         case Prop::Brush: {
-            // White is the model's default: the window keeps the theme's colour.
-            bool filled = self.brush() != colors::White;
+            bool filled = windowFilled();
             client_->setAutoFillBackground(filled);
             QPalette pal;
             if (filled) pal.setColor(QPalette::Window, toQColor(self.brush()));

@@ -54,6 +54,7 @@ private:
     void applyIndex(Component& c, QWidget* w);
     void applyPosition(Component& c, QWidget* w);
     void applyPalette(Component& c, QWidget* w);
+    bool windowFilled() const;
     QPalette groundOf(const Component& c) const;
     void place(Component& c, QWidget* w);
     void click(Component& c);
