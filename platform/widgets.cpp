@@ -11,6 +11,22 @@
 
 namespace tv {
 
+namespace {
+
+// A one-pixel bevel: light top-left and dark bottom-right when raised, the
+// other way round when sunken.
+void drawBevel(QPainter& p, const QPalette& pal, const QRect& r, bool raised) {
+    p.setPen(pal.color(raised ? QPalette::Light : QPalette::Dark));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(pal.color(raised ? QPalette::Dark : QPalette::Light));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
+}  // namespace
+
+
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QString plainCaption(const std::string& caption) {
@@ -66,13 +82,7 @@ void FrameBox::paintEvent(QPaintEvent*) {
     const QPalette& pal = palette();
     if (look_ == Look::Panel) {
         if (autoFillBackground()) p.fillRect(rect(), pal.window());
-        QRect r = rect().adjusted(0, 0, -1, -1);
-        p.setPen(pal.color(QPalette::Light));
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
+        drawBevel(p, pal, rect().adjusted(0, 0, -1, -1), true);
         if (!title_.isEmpty())
             style()->drawItemText(&p, rect(), Qt::AlignCenter, pal, isEnabled(), title_, QPalette::WindowText);
         return;
@@ -255,13 +265,7 @@ void StatusPanels::paintEvent(QPaintEvent*) {
         int w = i + 1 == widths_.size() ? std::max(widths_[i], width() - x) : widths_[i];
         QRect r(x, 2, w, height() - 2);
         x += w + 2;
-        QRect edge = r.adjusted(0, 0, -1, -1);
-        p.setPen(pal.color(QPalette::Dark));
-        p.drawLine(edge.topLeft(), edge.topRight());
-        p.drawLine(edge.topLeft(), edge.bottomLeft());
-        p.setPen(pal.color(QPalette::Light));
-        p.drawLine(edge.bottomLeft(), edge.bottomRight());
-        p.drawLine(edge.topRight(), edge.bottomRight());
+        drawBevel(p, pal, r.adjusted(0, 0, -1, -1), false);
         QRect inside = r.adjusted(3, 1, -3, -1);
         QString shown = fontMetrics().elidedText(texts_[i], Qt::ElideRight, inside.width());
         style()->drawItemText(&p, inside, Qt::AlignLeft | Qt::AlignVCenter, pal, isEnabled(), shown,
