@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app.h"
+#include "conductor/conductor_model.h"
 #include "conductor/conductor_panel.h"
 #include "conductor/ipc_charts.h"
 #include "checks.h"
@@ -62,9 +63,7 @@ void writeCopperThickness(App& app, const ConductorState& s, bool metric) {
 // Skin depth at the frequency of Edit130 (MHz), against half the copper.
 void skinDepth(App& app, ConductorState& s, bool metric) {
     const double f = app.num(conductorPanel(app).Edit130);
-    // The 1e-05 of mu0 and the 1e5 on the frequency cancel: f in MHz gives
-    // the depth in metres for the 1e6 that follows.
-    const double um = std::sqrt(1.72e-8 / (3.14159 * 1.256636e-05 * f * 1e5)) * 1e6;
+    const double um = skinDepthMicrons(f);
     s.skin = metric ? um : um * 0.03937007874015749;
     const double half = metric ? s.halfT * 1000 : s.halfT;
     conductorPanel(app).Edit129.setText(resultText(metric ? "%.5f um" : "%.5f mils", s.skin));
@@ -142,7 +141,7 @@ void ComputeConductor(App& app) {
         app.Button1Click();
     }
 
-    s.A = etch1to1 ? (s.W - s.T) * s.T : s.W * s.T;
+    s.A = crossSection(s.W, s.T, etch1to1);
     if (parallel) s.A *= s.N;
     s.Aprime = s.A * kSqMilsPerSqMm;
     const char* areaFormat = metric ? "%.3f Sq.mm" : "%.2f Sq.mils";
@@ -166,7 +165,7 @@ void ComputeConductor(App& app) {
         s.A = ipcArea(s.k, rise, s.I);
         if (metric) s.A /= kSqMilsPerSqMm;
         conductorPanel(app).Edit16.setText(resultText(areaFormat, s.A));
-        s.W = etch1to1 ? (s.T * s.T + s.A) / s.T : s.A / s.T;
+        s.W = widthForArea(s.A, s.T, etch1to1);
         const char* widthFormat = !metric ? "%.4f mils" : (model == 2 && etch1to1 ? "%.3f mm" : "%.4f mm");
         result.setText(resultText(widthFormat, s.W));
         if (s.W < s.T) app.message("Conductor width is less than conductor thickess");
