@@ -2,17 +2,18 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 
@@ -144,8 +145,15 @@ void QtPlatform::printMainWindow() {
     painter.end();
 }
 
+// The print dialog as the set-up: it chooses the printer (or a PDF file), and
+// its properties the paper and orientation; the page set-up dialog alone
+// serves only system printers.
 void QtPlatform::printerSetup() {
-    QPageSetupDialog dialog(&printer(), dialogParent());
+    QPrintDialog dialog(&printer(), dialogParent());
+    dialog.setWindowTitle("Printer Setup");
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    for (auto* buttons : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
     dialog.exec();
 }
 
