@@ -54,10 +54,6 @@ void installSpin(App& app, const char* name) {
     if (!spin.onClick) spin.onClick = [a] { a->Button1Click(); };
 }
 
-}  // namespace
-
-namespace {
-
 // The windows that hold the main window disabled until they close.
 struct ModalWindows {
     std::set<std::string> open;
