@@ -7,5 +7,8 @@ namespace tv {
 extern const CalculatorModule viaPropertiesModule;        // board/via_properties.cpp
 extern const CalculatorModule conductorPropertiesModule;  // conductor/conductor_properties.cpp
 extern const CalculatorModule fusingCurrentModule;        // conductor/fusing_current.cpp
+extern const CalculatorModule conductorImpedanceModule;   // lines/conductor_impedance.cpp
+extern const CalculatorModule wavelengthModule;           // lines/wavelength.cpp
+extern const CalculatorModule erEffectiveModule;          // lines/er_effective.cpp
 
 }  // namespace tv
