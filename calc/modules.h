@@ -7,5 +7,7 @@ namespace tv {
 extern const CalculatorModule viaPropertiesModule;        // board/via_properties.cpp
 extern const CalculatorModule conductorPropertiesModule;  // conductor/conductor_properties.cpp
 extern const CalculatorModule fusingCurrentModule;        // conductor/fusing_current.cpp
+extern const CalculatorModule mechanicalModule;           // reference/mechanical.cpp
+extern const CalculatorModule conversionModule;           // reference/conversion.cpp
 
 }  // namespace tv
