@@ -1,7 +1,11 @@
 // The published figures of the mechanical reference charts.
 #include "reference/reference_charts.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 #include "numbertext.h"
 
@@ -161,9 +165,34 @@ std::string chart(std::span<const Row> rows, Line line) {
     return text;
 }
 
-std::string padded(std::string text, size_t width) {
-    if (text.size() < width) text.append(width - text.size(), ' ');
-    return text;
+// The charts show in the window's proportional font (11 pixel Liberation
+// Sans, the metrics of Arial), so their columns are lined up by the width of
+// the text rather than by its count of characters: each cell is followed by as
+// many blanks as bring the next one nearest to its column.
+double textPixels(const std::string& text) {
+    double units = 0;  // thousandths of the font size
+    for (char c : text) {
+        if (c >= '0' && c <= '9') units += 556;
+        else if (c == 'M' || c == 'm') units += 833;
+        else if (c == 'A') units += 667;
+        else if (c == '-') units += 333;
+        else if (c == '"') units += 355;
+        else units += 278;  // blank, point, slash
+    }
+    return units * 11 / 1000;
+}
+
+std::string columns(const std::vector<std::string>& cells, const std::vector<int>& stops) {
+    const double blank = textPixels(" ");
+    std::string line;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (i) {
+            long blanks = std::lround((stops[i] - textPixels(line)) / blank);
+            line.append(static_cast<size_t>(std::max(1L, blanks)), ' ');
+        }
+        line += cells[i];
+    }
+    return line;
 }
 
 }  // namespace
@@ -176,17 +205,19 @@ std::string drillLine(const DrillSize& d) {
     return std::string(d.drill) + '\t' + inchText(d) + '\t' + millimetres(d, millimetreDecimals(d));
 }
 
+// Columns of the thread chart and of the metric chart, in pixels from the
+// start of the line; the captions above the charts stand at the same places.
+constexpr int kThreadStops[] = {0, 50, 80, 144, 208, 272, 336, 400, 464};
+constexpr int kMetricStops[] = {0, 80, 160};
+
 std::string threadLine(const ThreadLimits& t) {
-    std::string line = padded(t.size, 10) + padded(t.threadClass, 6);
-    for (size_t i = 0; i < t.limits.size(); ++i) {
-        if (i) line += "   ";
-        line += cformat("%.4f", {t.limits[i] / 10000.0});
-    }
-    return line;
+    std::vector<std::string> cells{t.size, t.threadClass};
+    for (int v : t.limits) cells.push_back(cformat("%.4f", {v / 10000.0}));
+    return columns(cells, {std::begin(kThreadStops), std::end(kThreadStops)});
 }
 
 std::string metricScrewLine(const MetricScrew& m) {
-    return padded(m.size, 10) + padded(m.metric, 12) + m.inches + "\"";
+    return columns({m.size, m.metric, std::string(m.inches) + "\""}, {std::begin(kMetricStops), std::end(kMetricStops)});
 }
 
 std::string drillChart() { return chart(drillSizes(), drillLine); }

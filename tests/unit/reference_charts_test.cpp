@@ -16,6 +16,20 @@ using namespace tv;
 
 namespace {
 
+// The cells of a chart line separated by runs of blanks, joined by "|".
+std::string cells(const std::string& line) {
+    EXPECT_EQ(line.find('\t'), std::string::npos) << line;
+    std::string out;
+    bool blank = false;
+    for (char c : line) {
+        if (c == ' ') { blank = true; continue; }
+        if (blank && !out.empty()) out += '|';
+        blank = false;
+        out += c;
+    }
+    return out;
+}
+
 const DrillSize& drill(const std::string& name) {
     for (const DrillSize& d : drillSizes())
         if (name == d.drill) return d;
@@ -79,10 +93,10 @@ TEST(ThreadChart, OrderAndSampleLines) {
         EXPECT_STREQ(threads[i].size, sizes[i / 2]);
         EXPECT_STREQ(threads[i].threadClass, i % 2 ? "3A" : "2A");
     }
-    EXPECT_EQ(threadLine(thread("0-80", "2A")),
-              "0-80      2A    0.0600   0.0595   0.0563   0.0519   0.0514   0.0496   0.0442");
-    EXPECT_EQ(threadLine(thread("7/16-20", "3A")),
-              "7/16-20   3A    0.4375   0.4375   0.4294   0.4050   0.4050   0.4019   0.3762");
+    EXPECT_EQ(cells(threadLine(thread("0-80", "2A"))), "0-80|2A|0.0600|0.0595|0.0563|0.0519|0.0514|0.0496|0.0442");
+    EXPECT_EQ(cells(threadLine(thread("4-40", "2A"))), "4-40|2A|0.1120|0.1112|0.1061|0.0958|0.0950|0.0925|0.0805");
+    EXPECT_EQ(cells(threadLine(thread("1/4-20", "2A"))), "1/4-20|2A|0.2500|0.2489|0.2408|0.2175|0.2164|0.2127|0.1876");
+    EXPECT_EQ(cells(threadLine(thread("7/16-20", "3A"))), "7/16-20|3A|0.4375|0.4375|0.4294|0.4050|0.4050|0.4019|0.3762");
 }
 
 TEST(ThreadChart, SampleAgainstPublishedLimits) {
@@ -127,8 +141,9 @@ TEST(ThreadChart, LimitsAreConsistent) {
 TEST(MetricScrewChart, Lines) {
     auto screws = metricScrews();
     ASSERT_EQ(screws.size(), 18u);
-    EXPECT_EQ(metricScrewLine(screws.front()), "M1.6      1.6mm       0.063\"");
-    EXPECT_EQ(metricScrewLine(screws.back()), "M22       22mm        0.866\"");
+    EXPECT_EQ(cells(metricScrewLine(screws.front())), "M1.6|1.6mm|0.063\"");
+    EXPECT_EQ(cells(metricScrewLine(screws[2])), "M2.0|2.0mm|0.078\"");
+    EXPECT_EQ(cells(metricScrewLine(screws.back())), "M22|22mm|0.866\"");
 }
 
 TEST(WireGauge, TableAndPowerTransmission) {
