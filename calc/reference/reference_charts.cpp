@@ -45,7 +45,11 @@ constexpr DrillSize kDrills[] = {
 // Unified inch screw threads, external, classes 2A and 3A: limits of size
 // after ASME B1.1 (Unified Inch Screw Threads, UN and UNR thread form), in
 // ten-thousandths of an inch. Columns: major diameter basic, max, min; pitch
-// diameter basic, max, min; UNR minor diameter max (reference).
+// diameter basic, max, min; UNR minor diameter max (reference). Checked
+// against published reprints of the standard's tables (trade charts of the
+// class 2A limits from 0-80 to 10-32, the basic pitch diameters of the UNC and
+// UNF series); some reprints give the UN minor diameter (max pitch diameter
+// - 0.5413 P) in place of the UNR one (- 0.5774 P), 0.0446 for 0-80 2A.
 constexpr ThreadLimits kThreads[] = {
     {"0-80", "2A", {600, 595, 563, 519, 514, 496, 442}},
     {"0-80", "3A", {600, 600, 568, 519, 519, 506, 447}},
