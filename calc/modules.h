@@ -10,5 +10,7 @@ extern const CalculatorModule fusingCurrentModule;        // conductor/fusing_cu
 extern const CalculatorModule conductorImpedanceModule;   // lines/conductor_impedance.cpp
 extern const CalculatorModule wavelengthModule;           // lines/wavelength.cpp
 extern const CalculatorModule erEffectiveModule;          // lines/er_effective.cpp
+extern const CalculatorModule mechanicalModule;           // reference/mechanical.cpp
+extern const CalculatorModule conversionModule;           // reference/conversion.cpp
 
 }  // namespace tv

@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSet>
 #include <QSlider>
@@ -394,6 +395,32 @@ TEST_F(Windows, ImpedanceTypeFromTheLayerGroup) {
     EXPECT_FALSE(widget("Image8")->isVisible());
     EXPECT_TRUE(widget("Edit74")->isVisible());
     EXPECT_FALSE(widget("RadioGroup1")->isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Windows, ReferenceSheetsAreWired) {
+    auto* strip = qobject_cast<tv::TabStrip*>(widget("TabControl1"));
+    ASSERT_TRUE(strip);
+    const int mechanical = 5, conversion = 8;
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(mechanical).center());
+    auto* gauge = qobject_cast<QComboBox*>(widget("ComboBox3"));
+    auto* drills = qobject_cast<QPlainTextEdit*>(widget("Memo1"));
+    ASSERT_TRUE(gauge && drills);
+    EXPECT_EQ(gauge->currentText(), "4/0");
+    EXPECT_TRUE(drills->toPlainText().startsWith("97\t0.0059\t0.14986\n96\t"));
+    emit gauge->activated(13);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit41"))->text(), "0.1019 Inches");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit141"))->text(), "14.834 Amps");
+
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(conversion).center());
+    auto* distance = qobject_cast<QLineEdit*>(widget("Edit80"));
+    ASSERT_TRUE(distance);
+    typeInto(distance, "20");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit81"))->text(), "0.5080") << "the distance follows its text";
     EXPECT_TRUE(boxes.empty());
 }
 
