@@ -73,9 +73,11 @@ PairResult differentialPair(const PairInput& in) {
         case PairGeometry::EdgeEmbedded: r = edgeEmbedded(in); break;
         default: r = broadside(in); break;
     }
-    // A width, spacing or height of zero or below describes no pair; the
-    // ratios still tell the user what was entered.
-    const bool lengths = in.w > 0 && in.s > 0 && in.h > 0 && (!twoHeights(in.geometry) || in.h2 > 0);
+    // A width, spacing or height of zero or below (or a negative copper
+    // thickness) describes no pair; the ratios still tell the user what was
+    // entered.
+    const bool lengths = in.w > 0 && in.s > 0 && in.h > 0 && in.t >= 0 &&
+                         (!twoHeights(in.geometry) || in.h2 > 0);
     if (!lengths) r.zo = r.zdiff = kNaN;
     return r;
 }

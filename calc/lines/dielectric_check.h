@@ -1,0 +1,17 @@
+#pragma once
+// The dielectric constant check the transmission-line calculators share: a
+// value below 1 is answered with a message and "1" in the Er field. Whether
+// the calculator then recalculates or goes on with the value it read is its
+// own choice.
+#include "app.h"
+
+namespace tv::lines {
+
+inline bool correctLowEr(App& app, double er) {
+    if (!(er < 1)) return false;
+    app.message("Minimum dielectric constant value can't be less than 1");
+    app.shared().Edit7.setText("1");
+    return true;
+}
+
+}  // namespace tv::lines
