@@ -121,6 +121,12 @@ TEST(DifferentialPair, NoImpedanceForLengthsOfZeroOrBelow) {
     PairInput in = defaults(PairGeometry::EdgeExternal);
     in.er = -2;
     EXPECT_FALSE(std::isfinite(differentialPair(in).zdiff));
+    // A conductor without thickness still has an impedance; a negative one not.
+    in = defaults(PairGeometry::EdgeExternal);
+    in.t = 0;
+    EXPECT_TRUE(std::isfinite(differentialPair(in).zdiff));
+    in.t = -0.7;
+    EXPECT_TRUE(std::isnan(differentialPair(in).zdiff));
 }
 
 }  // namespace
