@@ -5,6 +5,7 @@
 #include "checks.h"
 #include "lines/bandwidth_model.h"
 #include "lines/dielectric_check.h"
+#include "links.h"
 #include "modules.h"
 #include "stackup.h"
 
@@ -33,7 +34,6 @@ struct BandwidthPanel : Panel {
 };
 
 constexpr const char* kFrequencyUnits[] = {"MHz", "KHz", "Hz"};
-constexpr const char* kSpeedOfLightArticle = "https://en.wikipedia.org/wiki/Speed_of_light";
 
 bool frequencyInput(BandwidthPanel& p) { return p.RadioGroup12.itemIndex() == 1; }
 
@@ -111,11 +111,7 @@ void install(App& app) {
     p.RadioGroup20.onClick = [a] { RadioGroup20Click(*a); };
     p.TrackBar2.onChange = [a] { TrackBar2Change(*a); };
     p.TrackBar3.onChange = [a] { TrackBar3Change(*a); };
-    // A link: red under the mouse, blue again when it leaves.
-    Component* link = &p.Label124;
-    p.Label124.onClick = [a] { a->platform.open(kSpeedOfLightArticle); };
-    p.Label124.onMouseEnter = [link] { link->setColor(colors::Red); };
-    p.Label124.onMouseLeave = [link] { link->setColor(colors::Blue); };
+    makeLink(app, p.Label124, links::speedOfLight);
 }
 
 }  // namespace
