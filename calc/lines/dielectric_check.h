@@ -4,14 +4,12 @@
 // the calculator then recalculates or goes on with the value it read is its
 // own choice.
 #include "app.h"
+#include "checks.h"
 
 namespace tv::lines {
 
 inline bool correctLowEr(App& app, double er) {
-    if (!(er < 1)) return false;
-    app.message("Minimum dielectric constant value can't be less than 1");
-    app.shared().Edit7.setText("1");
-    return true;
+    return er < 1 && correct(app, app.shared().Edit7, "Minimum dielectric constant value can't be less than 1", "1");
 }
 
 }  // namespace tv::lines
