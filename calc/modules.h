@@ -12,5 +12,8 @@ extern const CalculatorModule wavelengthModule;           // lines/wavelength.cp
 extern const CalculatorModule erEffectiveModule;          // lines/er_effective.cpp
 extern const CalculatorModule mechanicalModule;           // reference/mechanical.cpp
 extern const CalculatorModule conversionModule;           // reference/conversion.cpp
+extern const CalculatorModule bandwidthModule;            // lines/bandwidth.cpp
+extern const CalculatorModule differentialPairsModule;    // lines/differential_pairs.cpp
+extern const CalculatorModule crosstalkModule;            // lines/crosstalk.cpp
 
 }  // namespace tv

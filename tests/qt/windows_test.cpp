@@ -424,4 +424,26 @@ TEST_F(Windows, ReferenceSheetsAreWired) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(Windows, PanelSlidersAndSelectorsRecalculate) {
+    windows->main().actionOf(app->c("DifferentialPairs1"))->trigger();
+    auto* tolerance = qobject_cast<QSlider*>(widget("TrackBar1"));
+    auto* percent = qobject_cast<QLabel*>(widget("Label46"));
+    ASSERT_TRUE(tolerance && percent);
+    EXPECT_EQ(tolerance->value(), 3);
+    QTest::keyClick(tolerance, Qt::Key_End);
+    EXPECT_EQ(app->c("TrackBar1").position(), 9);
+    EXPECT_EQ(percent->text(), "25%");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit30"))->text(), "126.224 Ohms");
+
+    windows->main().actionOf(app->c("SignalProperties1"))->trigger();
+    auto* method = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup12"));
+    ASSERT_TRUE(method);
+    EXPECT_FALSE(widget("RadioGroup20")->isVisible());
+    QTest::mouseClick(method->button(1), Qt::LeftButton);
+    EXPECT_TRUE(widget("RadioGroup20")->isVisible());
+    EXPECT_FALSE(widget("GroupBox41")->isVisible());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit23"))->text(), "118.02853 Inches");
+    EXPECT_TRUE(boxes.empty());
+}
+
 }  // namespace
