@@ -118,16 +118,17 @@ void unitCaptions(App& app, bool metric) {
 double convert(double v, bool metric) { return metric ? v * 25.4 / 1000 : v / 25.4 * 1000; }
 
 void unitConversions(App& app, bool metric) {
-    PadstackPanel& p = app.panel<PadstackPanel>();
-    for (Component* c : {&p.Edit33, &p.Edit211, &p.Edit213, &p.Edit34, &p.Edit35})
-        if (c->text() != "N/A") convertLength(app, *c, metric);
     // The kept ring and isolation follow the units too, or a non-plated pad
     // and the texts restored for "Plated" would mix mils and millimetres.
+    // They go first: a field that does not read stops the switch.
     PadstackState& s = app.state<PadstackState>();
     s.lastAnnularRing = convert(s.lastAnnularRing, metric);
     s.lastIsolation = convert(s.lastIsolation, metric);
     s.savedAnnularRing = convert(s.savedAnnularRing, metric);
     s.savedIsolation = convert(s.savedIsolation, metric);
+    PadstackPanel& p = app.panel<PadstackPanel>();
+    for (Component* c : {&p.Edit33, &p.Edit211, &p.Edit213, &p.Edit34, &p.Edit35})
+        if (c->text() != "N/A") convertLength(app, *c, metric);
 }
 
 // Selecting the function enables "Solve!" only for the two types that read
