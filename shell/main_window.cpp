@@ -1,9 +1,11 @@
 // The main window's shell handlers: keys, spin buttons, the function menu and
 // tabs, the units and copper groups, Exit, and the windows it opens.
+#include <set>
 #include <string>
 
 #include "app.h"
 #include "options_window.h"
+#include "outward.h"
 #include "program.h"
 #include "repair.h"
 #include "resources.h"
@@ -52,18 +54,27 @@ void installSpin(App& app, const char* name) {
     if (!spin.onClick) spin.onClick = [a] { a->Button1Click(); };
 }
 
+// The windows that hold the main window disabled until they close.
+struct ModalWindows {
+    std::set<std::string> open;
+};
+
 }  // namespace
 
 void showModalWindow(App& app, const char* form) {
+    app.state<ModalWindows>().open.insert(form);
     app.Form1.self().setEnabled(false);
     app.form(form)->self().setVisible(true);
     app.platform.showWindow(form);
 }
 
 void closeModalWindow(App& app, const char* form) {
+    auto& holding = app.state<ModalWindows>().open;
+    holding.erase(form);
     app.form(form)->self().setVisible(false);
     app.platform.closeWindow(form);
-    app.Form1.self().setEnabled(true);
+    // Another window opened on top of this one still holds the main window.
+    if (holding.empty()) app.Form1.self().setEnabled(true);
 }
 
 void buildWindows(App& app) {
@@ -119,6 +130,10 @@ void buildWindows(App& app) {
     for (const auto& f : cat.functions)
         if (f.module && f.module->install) f.module->install(app);
     installOptionsWindow(app);
+    installAboutWindows(app);
+    installHelpLinks(app);
+    installPrinting(app);
+    installToolsMenu(app);
 
     for (Form* form : {&app.Form1, &app.Form2, &app.Form5, &app.Form6, &app.Form8}) installKeys(app, *form);
 }

@@ -26,6 +26,9 @@ public:
 
     std::deque<std::string> unchecked;  // messages not yet expected
     std::deque<bool> answers;           // answers to the next questions
+    std::deque<std::string> questions;  // questions not yet expected
+    std::deque<std::string> opened;     // shell opens not yet expected
+    int printed = 0;                    // pages printed since the start
 
 private:
     std::ostream& out_;
@@ -61,6 +64,8 @@ private:
     Target resolve(const std::string& name, bool allowProp);
     std::string property(Component& c, const std::string& prop);
     void requireRunning(const std::string& command);
+    // solve and sweep (script_analysis.cpp).
+    void analyse(const std::vector<std::string>& tok);
 
     SettingsKey& key_;
     std::string separator_;
