@@ -11,5 +11,10 @@ extern const CalculatorModule padstackModule;             // board/padstack.cpp
 extern const CalculatorModule conductorSpacingModule;     // board/conductor_spacing.cpp
 extern const CalculatorModule planarInductorsModule;      // board/planar_inductors.cpp
 extern const CalculatorModule embeddedResistorsModule;    // board/embedded_resistors.cpp
+extern const CalculatorModule conductorImpedanceModule;   // lines/conductor_impedance.cpp
+extern const CalculatorModule wavelengthModule;           // lines/wavelength.cpp
+extern const CalculatorModule erEffectiveModule;          // lines/er_effective.cpp
+extern const CalculatorModule mechanicalModule;           // reference/mechanical.cpp
+extern const CalculatorModule conversionModule;           // reference/conversion.cpp
 
 }  // namespace tv
