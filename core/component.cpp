@@ -158,10 +158,4 @@ void Component::setPicture(const std::string& p) {
     notify(Prop::Picture);
 }
 
-void Component::chain(Handler& slot, Handler h) {
-    if (!slot) { slot = std::move(h); return; }
-    Handler first = std::move(slot);
-    slot = [first, h] { first(); h(); };
-}
-
 }  // namespace tv

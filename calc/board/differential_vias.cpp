@@ -2,7 +2,7 @@
 // differential impedance, effective dielectric constant and the longest stub
 // that keeps its resonance away from the signal.
 #include "app.h"
-#include "conductor/result_text.h"
+#include "checks.h"
 #include "via.h"
 #include "via_formulas.h"
 

@@ -31,15 +31,12 @@ void checkInputs(App& app, bool metric, bool differential, int layer);
 void computeSingleVia(App& app, bool metric, int layer, const Reading& r);
 void computeDifferentialVias(App& app, bool metric, double hole, double er);
 
-// The comma form of a text holding decimal numbers: every point between two
-// digits becomes a comma.
-std::string commaForm(const std::string& text);
-
 // Layouts and handlers.
 void applyLayerSet(App& app);        // RadioGroup3Click on the via tab
 void RadioGroup5Click(App& app);
 void CheckBox5Click(App& app);
-void unitsSwitch(App& app, bool metric);
+void unitCaptions(App& app, bool metric);
+void unitConversions(App& app, bool metric);
 
 }  // namespace via
 }  // namespace tv

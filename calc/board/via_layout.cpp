@@ -201,7 +201,7 @@ void applyLayerSet(App& app) {
     app.c("Label10").setCaption("Conductor Cross Section");
     app.c("Label11").setCaption("Via Plating Thickness");
     app.c("Label12").setCaption("Via Current");
-    unitCaption(app, "Edit56", metric);
+    unitCaption(app.c("Edit56"), metric);
     if (layer == TwoLayer) app.c("Label6").setCaption("External Pad Diameter");
     if (layer == MultiLayer) {
         app.c("Label6").setCaption("Internal Pad Diameter");
@@ -225,7 +225,7 @@ void applyLayerSet(App& app) {
 }
 
 void RadioGroup5Click(App& app) {
-    if (app.c("TabControl1").itemIndex() == 0) {
+    if (app.tabIs(Fn::Via)) {
         if (app.c("RadioGroup5").itemIndex() == 0) singleViaLayout(app);
         else if (differentialMode(app)) differentialLayout(app);
     }
@@ -238,11 +238,14 @@ void CheckBox5Click(App& app) {
     app.Button1Click();
 }
 
-void unitsSwitch(App& app, bool metric) {
+void unitCaptions(App& app, bool metric) {
     for (const char* caption : {"Edit52", "Edit53", "Edit54", "Edit55", "Edit56", "Edit336"})
-        unitCaption(app, caption, metric);
+        unitCaption(app.c(caption), metric);
+}
+
+void unitConversions(App& app, bool metric) {
     for (const char* field : {"Edit3", "Edit4", "Edit5", "Edit6", "Edit9", "Edit335"})
-        convertLength(app, field, metric);
+        convertLength(app, app.c(field), metric);
 }
 
 }  // namespace tv::via

@@ -1,6 +1,7 @@
 // Via properties: current, capacitance, inductance, impedance and more for the
 // three layer sets, and differential vias.
 #include "app.h"
+#include "conductor/conductor_panel.h"
 #include "conductor/ipc_charts.h"
 #include "modules.h"
 #include "stackup.h"
@@ -48,9 +49,32 @@ void CalculateViaProperties(App& app) {
     else computeSingleVia(app, metric, layer, r);
 }
 
+void onSelect(App& app) { app.c("Label187").setCaption(ipcModeText(ipcModel(app))); }
+
+void optionsChanged(App& app, ProgramOption option) {
+    if (option != ProgramOption::IpcVersion) return;
+    const int version = ipcModel(app);
+    const bool modifiers = version == 0;
+    // The via height enters the via current only with the modifiers; in the
+    // differential-via mode the field stays usable for the geometry.
+    if (app.tabIs(Fn::Via)) {
+        const int viaMode = app.shared().RadioGroup5.itemIndex();
+        auto enableHeight = [&](bool on) {
+            for (const char* n : {"Edit6", "Label8", "Edit55"}) app.c(n).setEnabled(on);
+        };
+        if (modifiers) {
+            if (viaMode == 0) enableHeight(true);
+        } else if (viaMode == 0 || viaMode == 1) {
+            enableHeight(viaMode == 1);
+        }
+    }
+    app.c("Label187").setCaption(ipcModeText(version));
+}
+
 void install(App& app) {
     App* a = &app;
-    app.c("RadioGroup5").onClick = [a] { RadioGroup5Click(*a); };
+    // The plane group carries the via modes while this tab is shown.
+    app.shared().RadioGroup5.onClick = [a] { RadioGroup5Click(*a); };
     app.c("CheckBox5").onClick = [a] { CheckBox5Click(*a); };
 }
 
@@ -58,8 +82,14 @@ void install(App& app) {
 }  // namespace via
 
 const CalculatorModule viaPropertiesModule{
-    "panels/via.win", via::install, via::CalculateViaProperties, via::applyLayerSet,
-    via::unitsSwitch, nullptr,
+    .panel = "panels/via.win",
+    .install = via::install,
+    .compute = via::CalculateViaProperties,
+    .layerBranch = via::applyLayerSet,
+    .unitCaptions = via::unitCaptions,
+    .unitConversions = via::unitConversions,
+    .onSelect = via::onSelect,
+    .optionsChanged = via::optionsChanged,
 };
 
 }  // namespace tv

@@ -4,7 +4,7 @@
 
 #include "app.h"
 #include "conductor/ipc_charts.h"
-#include "conductor/result_text.h"
+#include "checks.h"
 #include "via.h"
 #include "via_formulas.h"
 

@@ -5,7 +5,7 @@
 #include "app.h"
 #include "conductor/conductor_panel.h"
 #include "conductor/ipc_charts.h"
-#include "conductor/result_text.h"
+#include "checks.h"
 #include "stackup.h"
 
 namespace tv {
@@ -33,9 +33,7 @@ void checkLength(App& app, double length, bool metric) {
         field.setText("30480");
     }
     if (length < 0.0254) {
-        app.messageLiteral("Minimum conductor length can't be less than 0.0254mm",
-                           "Minimum conductor length can't be less than 0,0254mm");
-        app.writeLiteral(field, "0.0254", "0,0254");
+        correct(app, field, "Minimum conductor length can't be less than 0.0254mm", "0.0254");
     }
 }
 
@@ -52,8 +50,7 @@ void checkMinimum(App& app, const char* name, double value, bool metric, const c
         return;
     }
     if (value < 0.0254) {
-        app.messageLiteral(subject + " can't be less than 0.0254mm", subject + " can't be less than 0,0254mm");
-        app.writeLiteral(field, "0.0254", "0,0254");
+        correct(app, field, subject + " can't be less than 0.0254mm", "0.0254");
     }
 }
 

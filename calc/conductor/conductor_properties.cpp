@@ -7,6 +7,7 @@
 #include "program.h"
 #include "stackup.h"
 #include "units.h"
+#include "conductor/ipc_charts.h"
 
 namespace tv {
 
@@ -49,7 +50,7 @@ void parallelOrPlaneClick(App& app) {
     const bool plane = app.c("RadioGroup2").itemIndex() == 1;
     // The plane group is the via mode selector on Via Properties; an options
     // change that resets "Parallel Conductors?" there must not touch it.
-    if (app.c("TabControl1").itemIndex() == 1) app.c("RadioGroup5").setEnabled(plane);
+    if (app.tabIs(Fn::Conductor)) app.shared().RadioGroup5.setEnabled(plane);
     for (const char* name : {"Edit132", "Edit133", "Label37"}) app.c(name).setVisible(plane);
     showConductorPicture(app);
     app.Button1Click();
@@ -77,11 +78,58 @@ void layerBranch(App& app) {
     showConductorPicture(app);
 }
 
-void unitsSwitch(App& app, bool metric) {
-    for (const char* caption : {"Edit58", "Edit127", "Edit133"}) unitCaption(app, caption, metric);
+void unitCaptions(App& app, bool metric) {
+    for (const char* caption : {"Edit58", "Edit127", "Edit133"}) unitCaption(app.c(caption), metric);
+}
+
+void unitConversions(App& app, bool metric) {
     // While solving for width Edit15 holds a current.
-    if (app.c("RadioGroup8").itemIndex() == 0) convertLength(app, "Edit15", metric);
-    for (const char* field : {"Edit18", "Edit126", "Edit132"}) convertLength(app, field, metric);
+    if (app.c("RadioGroup8").itemIndex() == 0) convertLength(app, app.c("Edit15"), metric);
+    for (const char* field : {"Edit18", "Edit126", "Edit132"}) convertLength(app, app.c(field), metric);
+}
+
+void etchFactorLabel(App& app) {
+    app.c("Label126").setCaption(app.Form6.get("RadioGroup2").itemIndex() == 1 ? "None" : "1:1");
+}
+
+void onSelect(App& app) {
+    app.c("Label243").setCaption(ipcModeText(ipcModel(app)));
+    etchFactorLabel(app);
+    // The plane thickness counts only with a plane present.
+    app.shared().RadioGroup5.setEnabled(app.c("RadioGroup2").itemIndex() == 1);
+}
+
+// The conductor inputs that only the IPC-2152 modifiers use.
+constexpr const char* kModifierInputs[] = {"Label235", "Label37", "Label236", "Edit126", "Edit127",
+                                           "Edit132", "Edit133", "Edit128", "RadioGroup2"};
+
+void ipcVersionChanged(App& app) {
+    const int version = ipcModel(app);
+    const bool modifiers = version == 0;
+    app.c("SpeedButton4").setVisible(modifiers);
+    app.c("Label243").setCaption(ipcModeText(version));
+
+    Component& solveFor = app.c("RadioGroup8");
+    if (modifiers) solveFor.setItemIndex(0);
+    solveFor.setEnabled(!modifiers);
+    for (const char* n : kModifierInputs) app.c(n).setEnabled(modifiers);
+    Component& parallel = app.c("RadioGroup15");
+    if (!modifiers) parallel.setItemIndex(0);
+    parallel.setEnabled(modifiers);
+
+    if (app.tabIs(Fn::Conductor)) {
+        const bool planePresent = app.c("RadioGroup2").itemIndex() == 1;
+        if (modifiers) app.shared().RadioGroup5.setEnabled(planePresent);
+        else if (!planePresent) app.shared().RadioGroup5.setEnabled(false);
+    }
+    swap_current_width_labels(app);
+}
+
+void optionsChanged(App& app, ProgramOption option) {
+    switch (option) {
+        case ProgramOption::IpcVersion: ipcVersionChanged(app); break;
+        case ProgramOption::EtchFactor: etchFactorLabel(app); break;
+    }
 }
 
 void install(App& app) {
@@ -100,7 +148,15 @@ void install(App& app) {
 }  // namespace
 
 const CalculatorModule conductorPropertiesModule{
-    "panels/conductor.win", install, ComputeConductor, layerBranch, unitsSwitch, swap_current_width_labels,
+    .panel = "panels/conductor.win",
+    .install = install,
+    .compute = ComputeConductor,
+    .layerBranch = layerBranch,
+    .unitCaptions = unitCaptions,
+    .unitConversions = unitConversions,
+    .afterUnitsSwitch = swap_current_width_labels,
+    .onSelect = onSelect,
+    .optionsChanged = optionsChanged,
 };
 
 }  // namespace tv

@@ -80,20 +80,4 @@ TEST(DifferentialVia, StubLengthFollowsTheBaudRate) {
     EXPECT_TRUE(std::isinf(differentialVia(10, 60, 40, 62, 4.6, 18, 0).stubInches));
 }
 
-TEST(CommaForm, ReplacesDecimalPointsOnly) {
-    struct Case {
-        const char* point;
-        const char* comma;
-    } cases[] = {
-        {"0.0254", "0,0254"},
-        {"Minimum plating thickness can't be less than 0.0025mm",
-         "Minimum plating thickness can't be less than 0,0025mm"},
-        {"10", "10"},
-        {"Via hole diameter can't be empty, using default of 10mils",
-         "Via hole diameter can't be empty, using default of 10mils"},
-        {"34.5575 Sq.mils", "34,5575 Sq.mils"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(commaForm(c.point), c.comma);
-}
-
 }  // namespace
