@@ -9,6 +9,7 @@
 #include <string>
 #include <typeindex>
 #include <unordered_map>
+#include <vector>
 
 #include "catalogue.h"
 #include "form.h"
@@ -103,7 +104,13 @@ public:
     void writeNumber(Component& field, double value);
     std::string numberText(double value) { return generalText(value, userSeparator_); }
 
-    void message(const std::string& text) { platform.showMessage(text); }
+    void message(const std::string& text) {
+        if (heldMessages_) heldMessages_->push_back(text);
+        else platform.showMessage(text);
+    }
+    // While set, messages are collected here instead of shown (a goal seek
+    // tries values the user never typed).
+    void holdMessages(std::vector<std::string>* into) { heldMessages_ = into; }
     bool ask(const std::string& text, const std::string& caption) { return platform.ask(text, caption); }
 
     // The recalculation entry point: temperatures, Tg check, compute routine.
@@ -132,6 +139,7 @@ private:
     std::unordered_map<std::type_index, std::any> states_;
     std::unordered_map<std::type_index, std::shared_ptr<void>> panels_;
     std::unique_ptr<SharedControls> shared_;
+    std::vector<std::string>* heldMessages_ = nullptr;
 };
 
 }  // namespace tv

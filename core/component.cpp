@@ -47,6 +47,12 @@ void Component::setText(const std::string& t) {
     if (onChange && (kind_ == Kind::Edit || kind_ == Kind::Memo || kind_ == Kind::ComboBox)) onChange();
 }
 
+void Component::restoreText(const std::string& t) {
+    if (t == text_) return;
+    text_ = t;
+    notify(Prop::Text);
+}
+
 std::vector<std::string> Component::lines() const {
     std::vector<std::string> out;
     size_t start = 0;

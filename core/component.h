@@ -102,6 +102,8 @@ public:
     const std::string& text() const { return text_; }
     const std::string& caption() const { return text_; }
     void setText(const std::string& t);      // raises onChange when the text changes
+    // Puts a text back without the change event (restoring a saved window).
+    void restoreText(const std::string& t);
     void setCaption(const std::string& t) { setText(t); }
     // Memo lines (the text joined by "\n").
     std::vector<std::string> lines() const;

@@ -27,6 +27,14 @@ private:
     Form& form_;
 };
 
+// Checks, when the windows are built, the names a module keeps in tables
+// (rows it shows, hides or moves together).
+template <class Names>
+void requireComponents(Form& form, const Names& names) {
+    for (const char* n : names)
+        if (!form.find(n)) throw DescriptionError(form.name() + " has no component " + n);
+}
+
 }  // namespace tv
 
 #define TV_COMPONENT(name) ::tv::Component& name = get(#name)

@@ -61,6 +61,8 @@ private:
     Target resolve(const std::string& name, bool allowProp);
     std::string property(Component& c, const std::string& prop);
     void requireRunning(const std::string& command);
+    // solve and sweep (script_analysis.cpp).
+    void analyse(const std::vector<std::string>& tok);
 
     SettingsKey& key_;
     std::string separator_;

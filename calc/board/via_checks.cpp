@@ -68,8 +68,7 @@ const Limit kMinEr{1, "Minimum dielectric constant value can't be less than 1", 
 
 // Reads the field and applies its upper and lower limit. A corrected maximum
 // never falls below the minimum, so the value as read serves both checks.
-double checkField(App& app, const char* name, const Limit& max, const Limit& min) {
-    Component& field = app.c(name);
+double checkField(App& app, Component& field, const Limit& max, const Limit& min) {
     double v = app.num(field);
     checkRange(app, field, v, max, min);
     return v;
@@ -81,12 +80,12 @@ void checkInputs(App& app, bool metric, bool differential, int layer) {
     const Limits& l = metric ? metricLimits() : imperialLimits();
 
     // The empty-hole default is written before the hole is read.
-    Component& holeField = app.c("Edit3");
+    Component& holeField = viaPanel(app).Edit3;
     if (holeField.text().empty()) correct(app, holeField, l.emptyMessage, l.emptyText);
-    const double hole = checkField(app, "Edit3", l.maxHole, l.minHole);
+    const double hole = checkField(app, viaPanel(app).Edit3, l.maxHole, l.minHole);
 
     if (!differential) {
-        Component& padField = app.c("Edit4");
+        Component& padField = viaPanel(app).Edit4;
         const double pad = app.num(padField);
         if (pad > l.maxPad.value) correct(app, padField, l.maxPad.message, l.maxPad.text);
         if (layer != TwoLayer && pad < hole) {
@@ -96,7 +95,7 @@ void checkInputs(App& app, bool metric, bool differential, int layer) {
         if (layer == MultiLayer && pad == hole)
             app.message("The PTH via pad diameter should be larger than via hole diameter");
         if (layer == MultiLayer) {
-            Component& openingField = app.c("Edit5");
+            Component& openingField = viaPanel(app).Edit5;
             const double opening = app.num(openingField);
             if (opening > l.maxOpening.value) correct(app, openingField, l.maxOpening.message, l.maxOpening.text);
             if (hole + l.clearance > opening && app.messageLiteral(l.holeClearance))
@@ -104,11 +103,11 @@ void checkInputs(App& app, bool metric, bool differential, int layer) {
             if (pad + l.clearance > opening && app.messageLiteral(l.padClearance))
                 app.writeNumber(openingField, pad + l.clearance);
         }
-        checkField(app, "Edit6", l.maxLength, l.minLength);
-        checkField(app, "Edit9", l.maxPlating, l.minPlating);
+        checkField(app, viaPanel(app).Edit6, l.maxLength, l.minLength);
+        checkField(app, viaPanel(app).Edit9, l.maxPlating, l.minPlating);
     }
 
-    checkField(app, "Edit7", kMaxEr, kMinEr);
+    checkField(app, app.shared().Edit7, kMaxEr, kMinEr);
 }
 
 }  // namespace tv::via
