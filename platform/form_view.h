@@ -27,6 +27,8 @@ public:
     QWidget* widgetOf(const Component& c) const;
     QAction* actionOf(const Component& c) const;
     QMenuBar* menuBar() const { return menuBar_; }
+    // The client area: the window without its menu bar.
+    QWidget& client() const { return *client_; }
     // The first popup menu of the window (the tray menu of the main window).
     QMenu* popupMenu() const { return popup_; }
 

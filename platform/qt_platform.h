@@ -27,6 +27,8 @@ public:
     void showMessage(const std::string& text) override;
     bool ask(const std::string& text, const std::string& caption) override;
     void open(const std::string& target) override;
+    void openDocument(const std::string& name) override;
+    void startProgram(const std::string& name) override;
     void processEvents() override;
     void delay(int ms) override;
     void quit(int code) override;
@@ -34,8 +36,11 @@ public:
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
     std::vector<std::string> styleNames() override;
     void applyStyle(const std::string& name) override;
+    bool choosePrinter() override;
     void printMainWindow() override;
     void printerSetup() override;
+    // The printer the dialogs set up and printing uses (kept for the run).
+    QPrinter& printer();
     void showWindow(const std::string& form) override;
     void closeWindow(const std::string& form) override;
 

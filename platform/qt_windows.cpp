@@ -14,6 +14,7 @@
 
 #include "app.h"
 #include "form_view.h"
+#include "links.h"
 #include "qt_platform.h"
 #include "user_actions.h"
 
@@ -80,6 +81,10 @@ QtWindows::QtWindows(App& app, QtPlatform& platform) : app_(app), platform_(plat
         tray_ = new QSystemTrayIcon(programIcon(), this);
         tray_->setToolTip(platform_.title());
         if (QMenu* menu = main().popupMenu()) tray_->setContextMenu(menu);
+        // A click on the icon shows the balloon with the maker's address.
+        connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
+            if (why == QSystemTrayIcon::Trigger) tray_->showMessage(platform_.title(), links::site);
+        });
         tray_->show();
     }
     syncMainEnabled();

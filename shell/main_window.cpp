@@ -1,9 +1,11 @@
 // The main window's shell handlers: keys, spin buttons, the function menu and
 // tabs, the units and copper groups, Exit, and the windows it opens.
+#include <set>
 #include <string>
 
 #include "app.h"
 #include "options_window.h"
+#include "outward.h"
 #include "program.h"
 #include "repair.h"
 #include "resources.h"
@@ -51,18 +53,27 @@ void installSpin(App& app, Component& spin) {
     if (!spin.onClick) spin.onClick = [a] { a->Button1Click(); };
 }
 
+// The windows that hold the main window disabled until they close.
+struct ModalWindows {
+    std::set<std::string> open;
+};
+
 }  // namespace
 
 void showModalWindow(App& app, const char* form) {
+    app.state<ModalWindows>().open.insert(form);
     app.Form1.self().setEnabled(false);
     app.form(form)->self().setVisible(true);
     app.platform.showWindow(form);
 }
 
 void closeModalWindow(App& app, const char* form) {
+    auto& holding = app.state<ModalWindows>().open;
+    holding.erase(form);
     app.form(form)->self().setVisible(false);
     app.platform.closeWindow(form);
-    app.Form1.self().setEnabled(true);
+    // Another window opened on top of this one still holds the main window.
+    if (holding.empty()) app.Form1.self().setEnabled(true);
 }
 
 void buildWindows(App& app) {
@@ -117,6 +128,10 @@ void buildWindows(App& app) {
     for (const auto& f : cat.functions)
         if (f.module && f.module->install) f.module->install(app);
     installOptionsWindow(app);
+    installAboutWindows(app);
+    installHelpLinks(app);
+    installPrinting(app);
+    installToolsMenu(app);
 
     // Every spin button of the main window recalculates (the shared ones and
     // those on the panels), unless its module installed its own handlers.

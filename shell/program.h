@@ -15,7 +15,8 @@ void StartupSequence(App& app);
 // The splash window's on-show handler: loads the settings into the windows.
 void SplashFormShow(App& app);
 
-// Shows a secondary window, disabling the main window while it is open.
+// Shows a secondary window, disabling the main window until every window
+// shown this way has closed again.
 void showModalWindow(App& app, const char* form);
 void closeModalWindow(App& app, const char* form);
 

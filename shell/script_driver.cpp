@@ -23,12 +23,19 @@ bool RecordingPlatform::ask(const std::string& text, const std::string&) {
         answers.pop_front();
     }
     out_ << "question: " << text << " -> " << (yes ? "yes" : "no") << "\n";
+    questions.push_back(text);
     return yes;
 }
 
-void RecordingPlatform::open(const std::string& target) { out_ << "open: " << target << "\n"; }
+void RecordingPlatform::open(const std::string& target) {
+    out_ << "open: " << target << "\n";
+    opened.push_back(target);
+}
 void RecordingPlatform::quit(int code) { out_ << "exit: " << code << "\n"; }
-void RecordingPlatform::printMainWindow() { out_ << "print: form\n"; }
+void RecordingPlatform::printMainWindow() {
+    out_ << "print: form\n";
+    ++printed;
+}
 
 std::string RecordingPlatform::workingDirectory() {
     std::error_code ec;
@@ -147,8 +154,14 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
         out_ << "FAIL line " << number << ": " << what << "\n";
         return false;
     };
+    // The tray icon's popup menu stays usable while its window is disabled.
+    auto inPopupMenu = [&](Component& c) {
+        for (Component* p = c.form().find(c.parentName()); p; p = c.form().find(p->parentName()))
+            if (p->kind() == Kind::PopupMenu) return true;
+        return false;
+    };
     auto usable = [&](Component& c) {
-        return c.enabled() && c.form().self().enabled();
+        return c.enabled() && (c.form().self().enabled() || inPopupMenu(c));
     };
 
     if (cmd == "restart") {
@@ -193,6 +206,32 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
             platform_.unchecked.clear();
             return fail("unexpected message " + quote(first));
         }
+        return true;
+    }
+    // The oldest question or shell open not yet checked is TEXT.
+    auto expectNext = [&](std::deque<std::string>& queue, const char* what) {
+        need(1);
+        if (queue.empty()) return fail(std::string("no ") + what + ", expected " + quote(tok[1]));
+        std::string actual = queue.front();
+        queue.pop_front();
+        if (actual != tok[1]) return fail(std::string(what) + " " + quote(actual) + ", expected " + quote(tok[1]));
+        return true;
+    };
+    if (cmd == "expect-question") return expectNext(platform_.questions, "question");
+    if (cmd == "expect-open") return expectNext(platform_.opened, "open");
+    if (cmd == "expect-no-open") {
+        need(0);
+        if (!platform_.opened.empty()) {
+            std::string first = platform_.opened.front();
+            platform_.opened.clear();
+            return fail("unexpected open " + quote(first));
+        }
+        return true;
+    }
+    if (cmd == "expect-printed") {
+        need(1);
+        if (std::to_string(platform_.printed) != tok[1])
+            return fail("printed " + std::to_string(platform_.printed) + " page(s), expected " + tok[1]);
         return true;
     }
     if (cmd == "expect") {

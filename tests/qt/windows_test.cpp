@@ -9,6 +9,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
@@ -61,7 +65,11 @@ protected:
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
                     boxes.push_back({box->windowTitle(), box->text()});
-                    box->done(QMessageBox::Ok);
+                    bool question = box->button(QMessageBox::Yes) != nullptr;
+                    box->done(!question ? QMessageBox::Ok : answerYes ? QMessageBox::Yes : QMessageBox::No);
+                } else if (auto* dialog = qobject_cast<QPrintDialog*>(w); dialog && dialog->isVisible()) {
+                    printDialogs.push_back(dialog->windowTitle());
+                    dialog->accept();
                 }
         });
         closer_->start();
@@ -112,6 +120,8 @@ protected:
     std::unique_ptr<tv::App> app;
     std::unique_ptr<tv::QtWindows> windows;
     std::vector<std::pair<QString, QString>> boxes;  // caption, text
+    bool answerYes = true;                            // to Yes/No questions
+    QStringList printDialogs;                         // captions of accepted print dialogs
 
 private:
     std::unique_ptr<QTimer> closer_;
@@ -285,6 +295,86 @@ TEST_F(Windows, PanelSpinArrowsAndInnerTabsRecalculate) {
     EXPECT_TRUE(widget("Panel15")->isVisible());
     EXPECT_FALSE(widget("Panel17")->isVisible());
     EXPECT_EQ(qobject_cast<QLabel*>(widget("Label56"))->text(), "660.000 Ohm's");
+    EXPECT_TRUE(boxes.empty());
+}
+
+// The page holds one image, the main window's client area with its
+// proportions: the PDF has one page and one image of 959 x 757 scaled up.
+TEST_F(Windows, PrintingPutsTheMainWindowOnOnePdfPage) {
+    windows->main().actionOf(app->c("ConductorProperties1"))->trigger();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath("form.pdf");
+    platform.printer().setOutputFormat(QPrinter::PdfFormat);
+    platform.printer().setOutputFileName(pdf);
+
+    // Printer set-up is the print dialog under its own title; it prints nothing.
+    windows->main().actionOf(app->c("PrinterSetup1"))->trigger();
+    EXPECT_EQ(printDialogs, QStringList{"Printer Setup"});
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    answerYes = false;
+    QTest::mouseClick(widget("Button2"), Qt::LeftButton);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].first, "Print...");
+    EXPECT_EQ(boxes[0].second, "Print form data?");
+    EXPECT_EQ(printDialogs.size(), 1);
+    EXPECT_FALSE(QFile::exists(pdf)) << "No prints nothing";
+
+    answerYes = true;
+    QTest::mouseClick(widget("Button2"), Qt::LeftButton);
+    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(printDialogs, (QStringList{"Printer Setup", "Print Form"}));
+    EXPECT_FALSE(widget("Label29")->isVisible());
+    EXPECT_FALSE(widget("ProgressBar3")->isVisible());
+
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    const QString text = QString::fromLatin1(bytes);
+    int pages = 0;
+    for (auto it = QRegularExpression(R"(/Type\s*/Page(?!s))").globalMatch(text); it.hasNext(); it.next()) ++pages;
+    EXPECT_EQ(pages, 1);
+    auto images = QRegularExpression(R"(/Subtype\s*/Image\s*/Width\s+(\d+)\s*/Height\s+(\d+))").globalMatch(text);
+    ASSERT_TRUE(images.hasNext()) << "no image on the page";
+    auto image = images.next();
+    EXPECT_FALSE(images.hasNext()) << "more than one image";
+    const double width = image.captured(1).toDouble(), height = image.captured(2).toDouble();
+    EXPECT_GE(width, 959);
+    EXPECT_NEAR(width / height, 959.0 / 757.0, 0.01);
+}
+
+TEST_F(Windows, AboutFromTheHelpMenuHoldsTheMainWindowFromTheTrayMenuItDoesNot) {
+    tv::FormView* about = windows->view("Form2");
+    ASSERT_TRUE(about);
+    windows->main().actionOf(app->c("About1"))->trigger();
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowModality(), Qt::ApplicationModal);
+    EXPECT_FALSE(app->Form1.self().enabled());
+    QTest::mouseClick(windows->widget("Form2", "Button1"), Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(windows->main().isEnabled());
+
+    windows->main().actionOf(app->c("Exit2"))->trigger();
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(app->Form1.self().enabled());
+
+    // A link label turns red under the mouse and blue when it leaves.
+    QWidget* link = windows->widget("Form2", "Label4");
+    ASSERT_TRUE(link);
+    auto shown = [&] { return link->palette().color(QPalette::Active, QPalette::WindowText); };
+    EXPECT_EQ(shown().hslHue(), QColor(Qt::blue).hslHue());
+    hover(link);
+    EXPECT_EQ(shown().hslHue(), QColor(Qt::red).hslHue());
+    hover(windows->widget("Form2", "Label8"));
+    EXPECT_EQ(shown().hslHue(), QColor(Qt::blue).hslHue());
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+
+    about->close();  // the title bar's close button
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(windows->main().isEnabled());
     EXPECT_TRUE(boxes.empty());
 }
 
