@@ -7,6 +7,11 @@ namespace tv {
 extern const CalculatorModule viaPropertiesModule;        // board/via_properties.cpp
 extern const CalculatorModule conductorPropertiesModule;  // conductor/conductor_properties.cpp
 extern const CalculatorModule fusingCurrentModule;        // conductor/fusing_current.cpp
+extern const CalculatorModule conductorImpedanceModule;   // lines/conductor_impedance.cpp
+extern const CalculatorModule wavelengthModule;           // lines/wavelength.cpp
+extern const CalculatorModule erEffectiveModule;          // lines/er_effective.cpp
+extern const CalculatorModule mechanicalModule;           // reference/mechanical.cpp
+extern const CalculatorModule conversionModule;           // reference/conversion.cpp
 extern const CalculatorModule pdnModule;                  // utility/pdn.cpp
 extern const CalculatorModule thermalModule;              // utility/thermal.cpp
 extern const CalculatorModule ppmModule;                  // utility/ppm.cpp

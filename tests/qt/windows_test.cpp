@@ -13,8 +13,10 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSet>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -375,6 +377,71 @@ TEST_F(Windows, AboutFromTheHelpMenuHoldsTheMainWindowFromTheTrayMenuItDoesNot) 
     about->close();  // the title bar's close button
     EXPECT_FALSE(about->isVisible());
     EXPECT_TRUE(windows->main().isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, WavelengthSliderAndLinkLabel) {
+    windows->main().actionOf(app->c("WavelengthCalculator1"))->trigger();
+    auto* slider = qobject_cast<QSlider*>(widget("TrackBar4"));
+    auto* caption = qobject_cast<QLabel*>(widget("Label222"));
+    auto* result = qobject_cast<QLineEdit*>(widget("Edit104"));
+    ASSERT_TRUE(slider && caption && result);
+    EXPECT_EQ(result->text(), "59.01426 Inches");
+
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(caption->text(), "3/4 Wave Length");
+    EXPECT_EQ(result->text(), "44.26070 Inches");
+
+    // A link label turns red under the mouse and blue again when it leaves.
+    tv::Component& link = app->c("Label160");
+    hover(widget("Label160"));
+    EXPECT_EQ(link.color(), tv::colors::Red);
+    hover(widget("Label221"));
+    EXPECT_EQ(link.color(), tv::colors::Blue);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, ImpedanceTypeFromTheLayerGroup) {
+    windows->main().actionOf(app->c("RFImpedances1"))->trigger();
+    auto* types = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup3"));
+    auto* zo = qobject_cast<QLineEdit*>(widget("Edit70"));
+    ASSERT_TRUE(types && zo);
+    ASSERT_EQ(types->count(), 6);
+    EXPECT_EQ(zo->text(), "83.6097 Ohms");
+    EXPECT_TRUE(widget("Image8")->isVisible());
+
+    QTest::mouseClick(types->button(3), Qt::LeftButton);
+    EXPECT_EQ(zo->text(), "56.467 Ohms");
+    EXPECT_TRUE(widget("Image9")->isVisible());
+    EXPECT_FALSE(widget("Image8")->isVisible());
+    EXPECT_TRUE(widget("Edit74")->isVisible());
+    EXPECT_FALSE(widget("RadioGroup1")->isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Windows, ReferenceSheetsAreWired) {
+    auto* strip = qobject_cast<tv::TabStrip*>(widget("TabControl1"));
+    ASSERT_TRUE(strip);
+    const int mechanical = 5, conversion = 8;
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(mechanical).center());
+    auto* gauge = qobject_cast<QComboBox*>(widget("ComboBox3"));
+    auto* drills = qobject_cast<QPlainTextEdit*>(widget("Memo1"));
+    ASSERT_TRUE(gauge && drills);
+    EXPECT_EQ(gauge->currentText(), "4/0");
+    EXPECT_TRUE(drills->toPlainText().startsWith("97\t0.0059\t0.14986\n96\t"));
+    emit gauge->activated(13);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit41"))->text(), "0.1019 Inches");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit141"))->text(), "14.834 Amps");
+
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(conversion).center());
+    auto* distance = qobject_cast<QLineEdit*>(widget("Edit80"));
+    ASSERT_TRUE(distance);
+    typeInto(distance, "20");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit81"))->text(), "0.5080") << "the distance follows its text";
     EXPECT_TRUE(boxes.empty());
 }
 
