@@ -19,5 +19,10 @@ extern const CalculatorModule conversionModule;           // reference/conversio
 extern const CalculatorModule bandwidthModule;            // lines/bandwidth.cpp
 extern const CalculatorModule differentialPairsModule;    // lines/differential_pairs.cpp
 extern const CalculatorModule crosstalkModule;            // lines/crosstalk.cpp
+extern const CalculatorModule pdnModule;                  // utility/pdn.cpp
+extern const CalculatorModule thermalModule;              // utility/thermal.cpp
+extern const CalculatorModule ppmModule;                  // utility/ppm.cpp
+extern const CalculatorModule ohmsLawModule;              // utility/ohms_law.cpp
+extern const CalculatorModule reactanceModule;            // utility/reactance.cpp
 
 }  // namespace tv

@@ -19,6 +19,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 #include "app.h"
@@ -276,6 +277,26 @@ TEST_F(Windows, IpcVersionInOptionsSteersTheConductorPanel) {
     EXPECT_FALSE(solveFor->isEnabled());
     EXPECT_EQ(mode->text(), "IPC-2152 with modifiers mode");
     EXPECT_EQ(app->c("RadioGroup8").itemIndex(), 0);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, PanelSpinArrowsAndInnerTabsRecalculate) {
+    windows->main().actionOf(app->c("PDNImpedance1"))->trigger();
+    QWidget* spin = widget("UpDown3");
+    auto arrows = spin->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    QToolButton* up = arrows[0]->y() < arrows[1]->y() ? arrows[0] : arrows[1];
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit106"))->text(), "6");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit109"))->text(), "0.09600 Ohms");
+
+    windows->main().actionOf(app->c("OhmsLaw1"))->trigger();
+    auto* tabs = qobject_cast<tv::TabStrip*>(widget("TabControl3"));
+    ASSERT_TRUE(tabs);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_TRUE(widget("Panel15")->isVisible());
+    EXPECT_FALSE(widget("Panel17")->isVisible());
+    EXPECT_EQ(qobject_cast<QLabel*>(widget("Label56"))->text(), "660.000 Ohm's");
     EXPECT_TRUE(boxes.empty());
 }
 
