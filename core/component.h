@@ -8,6 +8,7 @@
 //   - assigning an unchanged text raises no change event.
 // The Qt layer observes property changes through the form's observer.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,9 @@ public:
 
     // The spin button's bound field, the picture of an image.
     std::string associate;
+    // Whether Tab stops at the control; unset, every input but a read-only
+    // field takes a tab stop.
+    std::optional<bool> tabStop;
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& p);
 

@@ -9,6 +9,9 @@ execute_process(
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cpack failed (${rc}):\n${out}\n${err}")
 endif()
+# The staged tree holds copies of the programs; only the package is kept, so
+# that nothing else in the build tree looks like the program.
+file(REMOVE_RECURSE "${WORK}/_CPack_Packages")
 file(GLOB debs "${WORK}/*.deb")
 list(LENGTH debs count)
 if(NOT count EQUAL 1)

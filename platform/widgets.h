@@ -60,13 +60,15 @@ private:
 };
 
 // A group box holding one column of radio buttons spread over its height.
-// Index -1 shows no selection.
+// Index -1 shows no selection. Tab stops once in the group, at the chosen item
+// (the first when none is chosen); the arrow keys move between the items.
 class RadioGroupBox : public FrameBox {
     Q_OBJECT
 public:
     explicit RadioGroupBox(QWidget* parent);
     void setItems(const std::vector<std::string>& items);
     void setIndex(int index);
+    void setTabStop(bool on);
     int count() const { return static_cast<int>(buttons_.size()); }
     QRadioButton* button(int i) const { return buttons_[static_cast<size_t>(i)]; }
 
@@ -80,8 +82,10 @@ protected:
 
 private:
     void arrange();
+    void updateTabStop();
     std::vector<QRadioButton*> buttons_;
     QButtonGroup* group_;
+    bool tabStop_ = true;
 };
 
 // A label that reports clicks (link labels, the settings warning).
@@ -121,7 +125,9 @@ private:
     bool pressed_ = false;
 };
 
-// An SVG picture scaled into the widget, keeping its proportions.
+// An SVG picture scaled into the widget, keeping its proportions. A drawing on
+// a white ground (the diagrams) sits on a light card with a thin frame when
+// the window around it is dark, instead of glaring as a white box.
 class Picture : public QWidget {
     Q_OBJECT
 public:
@@ -130,6 +136,8 @@ public:
     // An empty or unreadable document shows nothing.
     void setSvg(const QByteArray& svg);
     bool hasPicture() const;
+    // Whether the picture is drawn on a card (a light drawing on a dark window).
+    bool onCard() const;
 
 signals:
     void clicked();
@@ -141,6 +149,7 @@ protected:
 
 private:
     std::unique_ptr<QSvgRenderer> svg_;
+    bool lightGround_ = false;
     bool pressed_ = false;
 };
 
