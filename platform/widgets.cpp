@@ -234,6 +234,7 @@ bool hasLightGround(QSvgRenderer& svg) {
 
 void Picture::setSvg(const QByteArray& svg) {
     svg_.reset();
+    cache_ = QPixmap();
     lightGround_ = false;
     if (!svg.isEmpty()) {
         auto r = std::make_unique<QSvgRenderer>(svg);
@@ -254,24 +255,39 @@ bool Picture::onCard() const {
 
 void Picture::paintEvent(QPaintEvent*) {
     if (!svg_) return;
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (!onCard()) {
-        svg_->render(&p, QRectF(rect()));
-        return;
+    // Drawing a picture (its texts become outlines) costs far more than
+    // copying it: it is drawn once per size and look, then copied.
+    qreal dpr = devicePixelRatioF();
+    bool card = onCard();
+    QColor frame = mix(palette().color(QPalette::Window), palette().color(QPalette::WindowText), 0.45);
+    if (cache_.isNull() || cache_.deviceIndependentSize() != QSizeF(size()) || cache_.devicePixelRatio() != dpr ||
+        cachedCard_ != card || (card && cachedFrame_ != frame)) {
+        cache_ = QPixmap((QSizeF(size()) * dpr).toSize());
+        cache_.setDevicePixelRatio(dpr);
+        cache_.fill(Qt::transparent);
+        QPainter p(&cache_);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (!card) {
+            svg_->render(&p, QRectF(rect()));
+        } else {
+            // The card: the drawing toned down from pure white, framed by a thin line.
+            QSizeF fit = QSizeF(svg_->defaultSize()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
+            QRectF area(QPointF(0, 0), fit);
+            area.moveCenter(QRectF(rect()).center());
+            svg_->render(&p, area);
+            p.setCompositionMode(QPainter::CompositionMode_Multiply);
+            p.fillRect(area, QColor(0xEC, 0xEE, 0xEA));
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(frame);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(area.toAlignedRect().adjusted(0, 0, -1, -1));
+        }
+        cachedCard_ = card;
+        cachedFrame_ = frame;
     }
-    // The card: the drawing toned down from pure white, framed by a thin line.
-    QSizeF size = QSizeF(svg_->defaultSize()).scaled(QSizeF(rect().size()), Qt::KeepAspectRatio);
-    QRectF card(QPointF(0, 0), size);
-    card.moveCenter(QRectF(rect()).center());
-    svg_->render(&p, card);
-    p.setCompositionMode(QPainter::CompositionMode_Multiply);
-    p.fillRect(card, QColor(0xEC, 0xEE, 0xEA));
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(mix(palette().color(QPalette::Window), palette().color(QPalette::WindowText), 0.45));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(card.toAlignedRect().adjusted(0, 0, -1, -1));
+    QPainter p(this);
+    p.drawPixmap(0, 0, cache_);
 }
 
 void Picture::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }

@@ -4,6 +4,7 @@
 // at run time, spin arrows, filled shapes, SVG pictures, status panels. They
 // know nothing of the window model; FormView connects them to it.
 #include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -150,6 +151,10 @@ protected:
 private:
     std::unique_ptr<QSvgRenderer> svg_;
     bool lightGround_ = false;
+    // The picture as last drawn, with the look it was drawn for.
+    QPixmap cache_;
+    bool cachedCard_ = false;
+    QColor cachedFrame_;
     bool pressed_ = false;
 };
 
