@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app.h"
+#include "links.h"
 #include "checks.h"
 #include "lines/line_helpers.h"
 #include "lines/microstrip_model.h"
@@ -96,7 +97,7 @@ void install(App& app) {
     ErEffectivePanel& p = app.bindPanel<ErEffectivePanel>();
     App* a = &app;
     p.Button5.onClick = [a] { Button5Click(*a); };
-    linkLabel(app, p.Label113, kErEffectivePage);
+    makeLink(app, p.Label113, kErEffectivePage);
 }
 
 }  // namespace

@@ -14,15 +14,6 @@ inline void writeCorrection(App& app, Component& field, const std::string& point
     field.setText(app.literal(point).value_or(point));
 }
 
-// A label that opens a page: red while the mouse is over it, blue otherwise.
-inline void linkLabel(App& app, Component& label, std::string target) {
-    App* a = &app;
-    Component* l = &label;
-    label.onClick = [a, target] { a->platform.open(target); };
-    label.onMouseEnter = [l] { l->setColor(colors::Red); };
-    label.onMouseLeave = [l] { l->setColor(colors::Blue); };
-}
-
 // Reference pages behind the panels' link labels.
 inline constexpr const char* kErEffectivePage = "https://www.microwaves101.com/encyclopedias/effective-dielectric-constant";
 inline constexpr const char* kWavelengthPage = "https://en.wikipedia.org/wiki/Wavelength";

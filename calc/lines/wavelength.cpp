@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app.h"
+#include "links.h"
 #include "checks.h"
 #include "lines/line_helpers.h"
 #include "modules.h"
@@ -114,9 +115,9 @@ void install(App& app) {
     p.RadioGroup21.onClick = [a] { RadioGroup21Click(*a); };
     p.TrackBar4.onChange = [a] { TrackBar4Change(*a); };
     p.Button4.onClick = [a] { Button4Click(*a); };
-    linkLabel(app, p.Label160, kWavelengthPage);
-    linkLabel(app, p.Label164, kErEffectivePage);
-    linkLabel(app, p.Label33, kSpeedOfLightPage);
+    makeLink(app, p.Label160, kWavelengthPage);
+    makeLink(app, p.Label164, kErEffectivePage);
+    makeLink(app, p.Label33, kSpeedOfLightPage);
 }
 
 }  // namespace

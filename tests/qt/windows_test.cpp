@@ -445,4 +445,55 @@ TEST_F(Windows, ReferenceSheetsAreWired) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(Windows, PanelSlidersAndSelectorsRecalculate) {
+    windows->main().actionOf(app->c("DifferentialPairs1"))->trigger();
+    auto* tolerance = qobject_cast<QSlider*>(widget("TrackBar1"));
+    auto* percent = qobject_cast<QLabel*>(widget("Label46"));
+    ASSERT_TRUE(tolerance && percent);
+    EXPECT_EQ(tolerance->value(), 3);
+    QTest::keyClick(tolerance, Qt::Key_End);
+    EXPECT_EQ(app->c("TrackBar1").position(), 9);
+    EXPECT_EQ(percent->text(), "25%");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit30"))->text(), "126.224 Ohms");
+
+    windows->main().actionOf(app->c("SignalProperties1"))->trigger();
+    auto* method = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup12"));
+    ASSERT_TRUE(method);
+    EXPECT_FALSE(widget("RadioGroup20")->isVisible());
+    QTest::mouseClick(method->button(1), Qt::LeftButton);
+    EXPECT_TRUE(widget("RadioGroup20")->isVisible());
+    EXPECT_FALSE(widget("GroupBox41")->isVisible());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit23"))->text(), "118.02853 Inches");
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, PadstackCombosApplyPresetsAndBallLands) {
+    windows->main().actionOf(app->c("Padstacks1"))->trigger();
+    auto* holeType = qobject_cast<QComboBox*>(widget("ComboBox2"));
+    auto* drill = qobject_cast<QLineEdit*>(widget("Edit33"));
+    auto* external = qobject_cast<QLineEdit*>(widget("Edit36"));
+    auto* type = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup14"));
+    ASSERT_TRUE(holeType && drill && external && type);
+    EXPECT_EQ(holeType->currentText(), "Custom");
+
+    QTest::keyClick(holeType, Qt::Key_Down);
+    EXPECT_EQ(holeType->currentText(), "Std Tooling");
+    EXPECT_EQ(drill->text(), "125");
+    EXPECT_FALSE(drill->isEnabled());
+    EXPECT_FALSE(widget("RadioGroup7")->isEnabled());
+    EXPECT_EQ(external->text(), "125.0 mils");
+
+    QTest::mouseClick(type->button(1), Qt::LeftButton);
+    auto* balls = qobject_cast<QComboBox*>(widget("ComboBox4"));
+    ASSERT_TRUE(balls);
+    EXPECT_TRUE(balls->isVisible());
+    EXPECT_EQ(balls->count(), 13);
+    EXPECT_EQ(balls->currentText(), "0.75 mm");
+    EXPECT_EQ(external->text(), "0.55 mm");
+    QTest::keyClick(balls, Qt::Key_Down);
+    EXPECT_EQ(external->text(), "0.50 mm");
+    EXPECT_FALSE(widget("Button1")->isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
 }  // namespace
