@@ -61,6 +61,9 @@ private:
     Target resolve(const std::string& name, bool allowProp);
     std::string property(Component& c, const std::string& prop);
     void requireRunning(const std::string& command);
+    // Why a user cannot act on the component (its window is not shown, it or
+    // a group around it is hidden or disabled); empty when they can.
+    std::string unreachable(Component& c);
 
     SettingsKey& key_;
     std::string separator_;
