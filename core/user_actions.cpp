@@ -67,14 +67,17 @@ void spin(App& app, Component& c, int step) {
     app.userAction([&] {
         if (c.onChanging) c.onChanging();
         Component* field = c.associate.empty() ? nullptr : c.form().find(c.associate);
-        int base = c.position();
+        long long base = c.position();
         if (field) {
             try {
                 base = readInt(field->text());
             } catch (const ConversionError&) {
             }
         }
-        c.setPosition(base + step);
+        // The step from any integer in the field, kept within the range.
+        const long long next = std::clamp(base + step, static_cast<long long>(std::min(c.min(), c.max())),
+                                          static_cast<long long>(std::max(c.min(), c.max())));
+        c.setPosition(static_cast<int>(next));
         if (field) field->setText(std::to_string(c.position()));
         if (c.onClick) c.onClick();
     });

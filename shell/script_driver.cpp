@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "program.h"
+#include "repair.h"
 #include "tokens.h"
 #include "user_actions.h"
 
@@ -50,6 +51,7 @@ ScriptDriver::~ScriptDriver() = default;
 
 void ScriptDriver::start() {
     app_.reset();
+    if (installOnFirstStart_) installOnFirstStart(key_);
     app_ = std::make_unique<App>(platform_, key_, functionCatalogue(), separator_);
     buildWindows(*app_);
     StartupSequence(*app_);

@@ -41,8 +41,12 @@ public:
     ScriptDriver(SettingsKey& key, std::string userSeparator, std::ostream& out, std::ostream& err);
     ~ScriptDriver();
 
-    // Starts the program (windows, start-up); throws DescriptionError.
+    // Starts the program (first-start install, windows, start-up); throws
+    // DescriptionError.
     void start();
+    // Whether a start on a key that does not exist installs the defaults first,
+    // as every start of the desktop program does (on by default).
+    void setInstallOnFirstStart(bool install) { installOnFirstStart_ = install; }
     // Runs every line; returns the exit status (0 ok, 1 an expectation
     // failed, 2 a script error).
     int run(std::istream& script);
@@ -72,6 +76,7 @@ private:
     RecordingPlatform platform_;
     std::unique_ptr<App> app_;
     int line_ = 0;
+    bool installOnFirstStart_ = true;
 };
 
 }  // namespace tv
