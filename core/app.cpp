@@ -20,26 +20,27 @@ DecimalMode App::decimalMode() {
     return DecimalMode::Other;
 }
 
-std::optional<std::string> App::literal(const std::string& point, const std::string& comma) {
+std::optional<std::string> App::literal(const LiteralText& text) {
+    if (!text.twin) return text.point;
     switch (decimalMode()) {
-        case DecimalMode::Point: return point;
-        case DecimalMode::Comma: return comma;
+        case DecimalMode::Point: return text.point;
+        case DecimalMode::Comma: return commaForm(text.point);
         case DecimalMode::Other: break;
     }
     return std::nullopt;
 }
 
-bool App::writeLiteral(Component& field, const std::string& point, const std::string& comma) {
-    auto text = literal(point, comma);
-    if (!text) return false;
-    field.setText(*text);
+bool App::writeLiteral(Component& field, const LiteralText& text) {
+    auto t = literal(text);
+    if (!t) return false;
+    field.setText(*t);
     return true;
 }
 
-bool App::messageLiteral(const std::string& point, const std::string& comma) {
-    auto text = literal(point, comma);
-    if (!text) return false;
-    message(*text);
+bool App::messageLiteral(const LiteralText& text) {
+    auto t = literal(text);
+    if (!t) return false;
+    message(*t);
     return true;
 }
 
@@ -104,8 +105,8 @@ void App::ValidateAmbient() {
 void App::UpdateConductorTemperature() {
     temp.conductorTemp = temp.ambient + temp.rise;
     temp.conductorTempF = temp.conductorTemp * 1.8 + 32;
-    int tab = c("TabControl1").itemIndex();
-    bool shown = tab == 0 || tab == 1;
+    // Only the via and conductor panels heat a conductor of their own.
+    bool shown = tabIs(Fn::Via) || tabIs(Fn::Conductor);
     c("Label27").setCaption(shown ? cformat("%0.1f", {temp.conductorTemp}) : "N/A");
     c("Label28").setCaption(shown ? cformat("%0.1f", {temp.conductorTempF}) : "N/A");
 }
@@ -129,10 +130,7 @@ void App::Button1Click() {
     for (const char* name : {"Edit17", "Edit10"})
         if (Component* f = Form1.find(name)) f->setColor(warn ? colors::Red : colors::Navy);
 
-    if (currentFunction >= 0 && currentFunction < static_cast<int>(catalogue.functions.size())) {
-        const CalculatorModule* m = catalogue.functions[static_cast<size_t>(currentFunction)].module;
-        if (m && m->compute) m->compute(*this);
-    }
+    if (const CalculatorModule* m = catalogue.module(currentFunction); m && m->compute) m->compute(*this);
 }
 
 }  // namespace tv

@@ -9,12 +9,14 @@
 #include <string>
 #include <typeindex>
 #include <unordered_map>
+#include <vector>
 
 #include "catalogue.h"
 #include "form.h"
 #include "numbertext.h"
 #include "platform.h"
 #include "settings.h"
+#include "shared_controls.h"
 
 namespace tv {
 
@@ -52,8 +54,33 @@ public:
     bool ended = false;
     int exitCode = 0;
 
-    // Component of the main window by name.
+    // Component of the main window by name (shell code; calculators use
+    // their bound panel and shared()).
     Component& c(const std::string& name) { return Form1.get(name); }
+
+    // The main window's shared controls (bound when the windows are built).
+    SharedControls& shared() { return *shared_; }
+    void bindShared() { shared_ = std::make_unique<SharedControls>(Form1); }
+
+    // A module's components by handle: bindPanel resolves them in the main
+    // window (throws DescriptionError for a missing name) and keeps them;
+    // panel returns what was bound.
+    template <class P>
+    P& bindPanel() {
+        auto& slot = panels_[std::type_index(typeid(P))];
+        if (!slot) slot = std::make_shared<P>(Form1);
+        return *std::static_pointer_cast<P>(slot);
+    }
+    template <class P>
+    P& panel() {
+        auto it = panels_.find(std::type_index(typeid(P)));
+        if (it == panels_.end()) throw std::logic_error(std::string("panel not bound: ") + typeid(P).name());
+        return *std::static_pointer_cast<P>(it->second);
+    }
+
+    bool currentIs(Fn f) const { return currentFunction == indexOf(f); }
+    // The selected tab of the main tab strip is the function's.
+    bool tabIs(Fn f) { return shared().TabControl1.itemIndex() == indexOf(f); }
 
     // The user's decimal separator as the desktop reports it, and the decimal
     // mode start-up derived from it (Label165: "0" point, "1" comma).
@@ -65,18 +92,25 @@ public:
     // Reading a field (throws ConversionError, which stops the handler).
     double num(Component& field) { return readFloat(field.text(), userSeparator_); }
     double num(const std::string& name) { return num(c(name)); }
-    // A literal with a fractional part in its point and comma forms: the form of
-    // the decimal mode, or nothing under another separator.
-    std::optional<std::string> literal(const std::string& point, const std::string& comma);
-    // Writes the literal; false (nothing written) under another separator.
-    bool writeLiteral(Component& field, const std::string& point, const std::string& comma);
-    // Shows the point or comma message; false under another separator.
-    bool messageLiteral(const std::string& point, const std::string& comma);
+    // A text the program writes, in the form of the decimal mode: a text with
+    // a decimal fraction (LiteralText::twin) gets the user's comma, or nothing
+    // under another separator.
+    std::optional<std::string> literal(const LiteralText& text);
+    // Writes the literal into a field; false (nothing written) when skipped.
+    bool writeLiteral(Component& field, const LiteralText& text);
+    // Shows the literal as a message; false (nothing shown) when skipped.
+    bool messageLiteral(const LiteralText& text);
     // A computed number written into an input field (general text).
     void writeNumber(Component& field, double value);
     std::string numberText(double value) { return generalText(value, userSeparator_); }
 
-    void message(const std::string& text) { platform.showMessage(text); }
+    void message(const std::string& text) {
+        if (heldMessages_) heldMessages_->push_back(text);
+        else platform.showMessage(text);
+    }
+    // While set, messages are collected here instead of shown (a goal seek
+    // tries values the user never typed).
+    void holdMessages(std::vector<std::string>* into) { heldMessages_ = into; }
     bool ask(const std::string& text, const std::string& caption) { return platform.ask(text, caption); }
 
     // The recalculation entry point: temperatures, Tg check, compute routine.
@@ -103,6 +137,9 @@ public:
 private:
     std::string userSeparator_;
     std::unordered_map<std::type_index, std::any> states_;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> panels_;
+    std::unique_ptr<SharedControls> shared_;
+    std::vector<std::string>* heldMessages_ = nullptr;
 };
 
 }  // namespace tv

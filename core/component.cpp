@@ -47,6 +47,12 @@ void Component::setText(const std::string& t) {
     if (onChange && (kind_ == Kind::Edit || kind_ == Kind::Memo || kind_ == Kind::ComboBox)) onChange();
 }
 
+void Component::restoreText(const std::string& t) {
+    if (t == text_) return;
+    text_ = t;
+    notify(Prop::Text);
+}
+
 std::vector<std::string> Component::lines() const {
     std::vector<std::string> out;
     size_t start = 0;
@@ -156,12 +162,6 @@ void Component::setPicture(const std::string& p) {
     if (p == picture_) return;
     picture_ = p;
     notify(Prop::Picture);
-}
-
-void Component::chain(Handler& slot, Handler h) {
-    if (!slot) { slot = std::move(h); return; }
-    Handler first = std::move(slot);
-    slot = [first, h] { first(); h(); };
 }
 
 }  // namespace tv

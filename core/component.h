@@ -8,12 +8,58 @@
 //   - assigning an unchanged text raises no change event.
 // The Qt layer observes property changes through the form's observer.
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tv {
 
 class Form;
+
+// A window description or a module's wiring that does not fit the windows: a
+// missing component, a handler installed twice. The window build fails with it.
+struct DescriptionError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// One event handler of a component. A handler belongs to exactly one owner:
+// installing one where another is already set throws DescriptionError, so two
+// modules can never silently overwrite each other's wiring.
+template <class Sig>
+class Slot;
+
+template <class... A>
+class Slot<void(A...)> {
+public:
+    using Function = std::function<void(A...)>;
+    Slot(const std::string* owner, const char* event) : owner_(owner), event_(event) {}
+    Slot(const Slot&) = delete;
+    Slot& operator=(const Slot&) = delete;
+
+    Slot& operator=(Function f) {
+        if (f_ && f) throw DescriptionError(*owner_ + "." + event_ + " already has a handler");
+        f_ = std::move(f);
+        return *this;
+    }
+    explicit operator bool() const { return static_cast<bool>(f_); }
+    void operator()(A... args) const { f_(std::forward<A>(args)...); }
+    // Removes the handler and hands it back (to run a change without its event).
+    Function take() { return std::exchange(f_, Function{}); }
+    // Runs `f` after the handler already installed (a test observing events).
+    void chain(Function f) {
+        if (!f_) { f_ = std::move(f); return; }
+        f_ = [first = std::move(f_), then = std::move(f)](A... args) {
+            first(args...);
+            then(args...);
+        };
+    }
+
+private:
+    const std::string* owner_;
+    const char* event_;
+    Function f_;
+};
 
 enum class Kind {
     Form, GroupBox, Panel, Label, StaticText, Edit, Memo, RadioGroup, CheckBox, ComboBox,
@@ -56,6 +102,8 @@ public:
     const std::string& text() const { return text_; }
     const std::string& caption() const { return text_; }
     void setText(const std::string& t);      // raises onChange when the text changes
+    // Puts a text back without the change event (restoring a saved window).
+    void restoreText(const std::string& t);
     void setCaption(const std::string& t) { setText(t); }
     // Memo lines (the text joined by "\n").
     std::vector<std::string> lines() const;
@@ -115,18 +163,16 @@ public:
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& p);
 
-    // Event handlers, set by the modules that own the component.
-    Handler onClick;     // user click; radio group / check box change
-    Handler onChange;    // text change, combo pick, tab pick, track bar move
-    Handler onEnter;     // focus enters the field
-    Handler onExit;      // focus leaves the field
-    std::function<void(int key)> onKeyDown;
-    std::function<void(char& key)> onKeyPress;
-    Handler onChanging;  // spin button: a step was requested
-    Handler onMouseEnter, onMouseLeave;
-
-    // Adds a handler after any already set (handlers owned by several modules).
-    static void chain(Handler& slot, Handler h);
+    // Event handlers, set once by the module that owns the component.
+    Slot<void()> onClick{&name_, "onClick"};      // user click; radio group / check box change
+    Slot<void()> onChange{&name_, "onChange"};    // text change, combo pick, tab pick, track bar move
+    Slot<void()> onEnter{&name_, "onEnter"};      // focus enters the field
+    Slot<void()> onExit{&name_, "onExit"};        // focus leaves the field
+    Slot<void(int)> onKeyDown{&name_, "onKeyDown"};
+    Slot<void(char&)> onKeyPress{&name_, "onKeyPress"};
+    Slot<void()> onChanging{&name_, "onChanging"};  // spin button: a step was requested
+    Slot<void()> onMouseEnter{&name_, "onMouseEnter"};
+    Slot<void()> onMouseLeave{&name_, "onMouseLeave"};
 
 private:
     void notify(Prop p);

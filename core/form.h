@@ -12,10 +12,6 @@
 
 namespace tv {
 
-struct DescriptionError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 class Form {
 public:
     explicit Form(std::string name);

@@ -248,3 +248,20 @@ std::string cformat(const std::string& format, std::initializer_list<Arg> args) 
 }
 
 }  // namespace tv
+
+namespace tv {
+
+std::string commaForm(const std::string& text) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::string comma = text;
+    for (size_t i = 1; i + 1 < comma.size(); ++i)
+        if (comma[i] == '.' && digit(comma[i - 1]) && digit(comma[i + 1])) comma[i] = ',';
+    return comma;
+}
+
+std::string resultText(const std::string& format, double value) {
+    if (!std::isfinite(value)) return "N/A";
+    return cformat(format, {value});
+}
+
+}  // namespace tv

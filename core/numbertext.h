@@ -42,6 +42,29 @@ std::string generalText(double value, const std::string& separator);
 // printf-style formatting with a point as decimal separator. Supports
 // %[-+ 0][width][.prec](f|e|E|g|G|d|i|s) and %%; a lone % at the end is kept
 // as it is. Non-finite values print as "INF", "-INF" or "NAN".
+// The comma form of a text holding decimal numbers: each point between two
+// digits becomes a comma ("0.0254" -> "0,0254", "below 0.1mils." keeps its
+// full stop).
+std::string commaForm(const std::string& text);
+
+// A text the program writes into a field or a message. One that holds a
+// decimal fraction is a twin: it exists in a point and a comma form (the comma
+// form derived by commaForm), and under any other separator it is neither
+// written nor shown. A whole number reads alike everywhere and always goes.
+struct LiteralText {
+    std::string point;
+    bool twin;
+    LiteralText(const char* text) : LiteralText(std::string(text)) {}
+    LiteralText(std::string text) : point(std::move(text)), twin(commaForm(point) != point) {}
+    // A whole number written only under a point or a comma (the via hole's
+    // empty default, as its message goes).
+    static LiteralText alwaysTwin(std::string text) {
+        LiteralText t(std::move(text));
+        t.twin = true;
+        return t;
+    }
+};
+
 using FormatArg = std::variant<double, long long, std::string>;
 struct Arg {
     FormatArg v;
@@ -52,5 +75,9 @@ struct Arg {
     Arg(std::string s) : v(std::move(s)) {}
 };
 std::string cformat(const std::string& format, std::initializer_list<Arg> args);
+
+// A result: the printf format with its unit, or "N/A" when the value is not a
+// finite number (a zero time, width or frequency, a root of a negative).
+std::string resultText(const std::string& format, double value);
 
 }  // namespace tv

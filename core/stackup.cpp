@@ -109,7 +109,7 @@ void ComboBox1Change(App& app) {
         app.c("Edit66").setText(m.tg);
         app.materialModifier = m.modifier;
     }
-    if (row == kAirRow && app.currentFunction == 17) {
+    if (row == kAirRow && app.currentIs(Fn::ErEffective)) {
         app.message("Air cannot be selected for this calculator");
         combo.setItemIndex(0);
         app.c("Edit7").setText(comma ? "4,6" : "4.6");
@@ -142,7 +142,7 @@ void Edit66Click(App& app) {
 void Edit7Exit(App& app) {
     Component& er = app.c("Edit7");
     if (!er.text().empty()) return;
-    auto text = app.literal("4.6", "4,6");
+    auto text = app.literal("4.6");
     if (!text) return;
     app.c("ComboBox1").setItemIndex(0);
     er.setText(*text);

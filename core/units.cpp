@@ -10,33 +10,29 @@ void convertLength(App& app, Component& field, bool metric) {
     app.writeNumber(field, metric ? v * 25.4 / 1000 : v / 25.4 * 1000);
 }
 
-void convertLength(App& app, const std::string& field, bool metric) {
-    convertLength(app, app.c(field), metric);
-}
-
-void unitCaption(App& app, const std::string& field, bool metric, const char* imperial,
-                 const char* metricText) {
-    if (Component* f = app.Form1.find(field)) f->setText(metric ? metricText : imperial);
+void unitCaption(Component& field, bool metric, const char* imperial, const char* metricText) {
+    field.setText(metric ? metricText : imperial);
 }
 
 namespace {
 
 // The shared groups' part: the manual copper fields (mils <-> um).
-void sharedUnits(App& app, bool metric) {
-    unitCaption(app, "Edit137", metric, "mils", "um");
-    unitCaption(app, "Edit139", metric, "mils", "um");
-    for (const char* name : {"Edit136", "Edit138"}) {
-        Component& f = app.c(name);
-        double v = app.num(f);
-        app.writeNumber(f, metric ? v * 25.4 : v / 25.4);
+void sharedCaptions(App& app, bool metric) {
+    unitCaption(app.shared().Edit137, metric, "mils", "um");
+    unitCaption(app.shared().Edit139, metric, "mils", "um");
+}
+
+void sharedConversions(App& app, bool metric) {
+    for (Component* f : {&app.shared().Edit136, &app.shared().Edit138}) {
+        double v = app.num(*f);
+        app.writeNumber(*f, metric ? v * 25.4 : v / 25.4);
     }
 }
 
-void rebuildCopper(App& app, const char* group, const std::vector<CopperRow>& table, bool metric,
+void rebuildCopper(Component& g, const std::vector<CopperRow>& table, bool metric,
                    const std::string& storedIndex) {
     std::vector<std::string> items;
     for (const auto& r : table) items.push_back(metric ? r.metricCaption : r.imperialCaption);
-    Component& g = app.c(group);
     // An index that is not stored (a key never installed) or lies outside the
     // table keeps the selection instead of stopping the switch half-way.
     int index = g.itemIndex();
@@ -56,25 +52,26 @@ void RadioGroup6Click(App& app) {
     app.settings.read("Plate_Weight");
     app.settings.close();
 
-    bool metric = metricUnits(app);
-    // Screw-thread tables of the mechanical panel.
-    if (Component* g = app.Form1.find("GroupBox19")) g->setVisible(!metric);
-    if (Component* g = app.Form1.find("GroupBox46")) g->setVisible(metric);
-    sharedUnits(app, metric);
-    for (const CalculatorModule* m : app.catalogue.unitsOrder)
-        if (m && m->unitsSwitch) m->unitsSwitch(app, metric);
+    const bool metric = metricUnits(app);
+    const Catalogue& cat = app.catalogue;
+    // Every caption is relabelled before any field converts, so a field that
+    // does not read leaves the captions of the new system everywhere.
+    sharedCaptions(app, metric);
+    cat.each(&CalculatorModule::unitCaptions, app, metric);
+    sharedConversions(app, metric);
+    cat.each(&CalculatorModule::unitConversions, app, metric);
 
-    rebuildCopper(app, "RadioGroup1", platingTable(), metric, app.settings.cached("Plate_Weight"));
-    rebuildCopper(app, "RadioGroup4", baseCopperTable(), metric, app.settings.cached("Base_Weight"));
+    SharedControls& s = app.shared();
+    rebuildCopper(s.RadioGroup1, platingTable(), metric, app.settings.cached("Plate_Weight"));
+    rebuildCopper(s.RadioGroup4, baseCopperTable(), metric, app.settings.cached("Base_Weight"));
 
-    Component& plane = app.c("RadioGroup5");
-    if (app.c("TabControl1").itemIndex() == 0) {
+    Component& plane = s.RadioGroup5;
+    if (app.tabIs(Fn::Via)) {
         // The via mode is unchanged by a units switch: restoring it must not
         // re-run the mode's layout, which would replace the converted via
         // dimensions and the chosen layer set with the layer set's defaults.
         int keep = plane.itemIndex();
-        Handler click = std::move(plane.onClick);
-        plane.onClick = nullptr;
+        auto click = plane.onClick.take();
         plane.setItems({"Via Properties", "Differential Vias"});
         plane.setItemIndex(keep);
         plane.onClick = std::move(click);
@@ -84,10 +81,9 @@ void RadioGroup6Click(App& app) {
         plane.setItemIndex(0);
     }
 
-    for (const auto& f : app.catalogue.functions)
-        if (f.module && f.module->afterUnitsSwitch) f.module->afterUnitsSwitch(app);
+    cat.each(&CalculatorModule::afterUnitsSwitch, app);
 
-    app.settings.write("Units", std::to_string(app.c("RadioGroup6").itemIndex()));
+    app.settings.write("Units", std::to_string(s.RadioGroup6.itemIndex()));
     app.Button1Click();
 }
 

@@ -2,7 +2,6 @@
 // The units switch (RadioGroup6): converts the lengths already entered,
 // relabels the unit captions of every panel, rebuilds the copper groups and
 // stores the choice.
-#include <string>
 
 namespace tv {
 
@@ -14,9 +13,7 @@ void RadioGroup6Click(App& app);
 // Converts a length field between mils and millimetres and writes the result
 // back as general text (value * 25.4 / 1000 to metric, / 25.4 * 1000 back).
 void convertLength(App& app, Component& field, bool metric);
-void convertLength(App& app, const std::string& field, bool metric);
-// Writes "mils" or "mm" (or the two given captions) into unit captions.
-void unitCaption(App& app, const std::string& field, bool metric,
-                 const char* imperial = "mils", const char* metricText = "mm");
+// Writes "mils" or "mm" (or the two given captions) into a unit caption.
+void unitCaption(Component& field, bool metric, const char* imperial = "mils", const char* metricText = "mm");
 
 }  // namespace tv

@@ -69,11 +69,12 @@ void closeModalWindow(App& app, const char* form) {
 void buildWindows(App& app) {
     const Catalogue& cat = app.catalogue;
     loadForm(app.Form1, "forms/form1.win");
+    app.bindShared();
     for (const auto& f : cat.functions) {
         Component& panel = app.Form1.add(Kind::GroupBox, f.panel, "Panel1");
         panel.setCaption(f.panelCaption);
         panel.setGeometry(10, 8, 576, 561);
-        panel.setVisible(f.index == 0);
+        panel.setVisible(f.fn == Fn::Via);
         if (f.module && f.module->panel) loadForm(app.Form1, f.module->panel);
     }
     loadForm(app.Form2, "forms/form2.win");
@@ -93,14 +94,13 @@ void buildWindows(App& app) {
     for (const auto& f : cat.functions) {
         Component& item = app.Form1.add(Kind::MenuItem, f.menuItem, "Function1");
         item.setCaption(f.menuCaption);
-        int index = f.index;
+        int index = f.index();
         item.onClick = [a, index] { SelectProgramFunction(*a, index); };
     }
     tabControl.onChange = [a] { TabControl1Change(*a); };
 
     app.c("Button1").onClick = [a] { a->Button1Click(); };
     app.c("RadioGroup3").onClick = [a] { RadioGroup3Click(*a); };
-    app.c("RadioGroup5").onClick = [a] { a->Button1Click(); };
     app.c("RadioGroup6").onClick = [a] { RadioGroup6Click(*a); };
     app.c("Edit1").onExit = [a] { a->ValidateTempRise(); };
     app.c("Edit2").onExit = [a] { a->ValidateAmbient(); };

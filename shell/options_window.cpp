@@ -5,38 +5,32 @@
 #include <vector>
 
 #include "app.h"
-#include "conductor/conductor_panel.h"
 #include "program.h"
-#include "selection.h"
 #include "stackup.h"
 
 namespace tv {
 
 namespace {
 
-void setEnabled(App& app, const std::vector<const char*>& names, bool enabled) {
-    for (const char* n : names)
-        if (Component* c = app.Form1.find(n)) c->setEnabled(enabled);
-}
-
-// The conductor inputs that only the IPC-2152 modifiers use.
-const std::vector<const char*> kModifierInputs = {"Label235", "Label37", "Label236", "Edit126", "Edit127",
-                                                  "Edit132", "Edit133", "Edit128", "RadioGroup2"};
-
 // Enabled state of the two manual copper frames per selected tab: base frame,
-// plating frame. Tabs 13 to 19 leave the window as it is.
+// plating frame. The functions after Embedded Resistors leave the window as
+// it is.
 struct ManualFrames {
     bool base, plating;
 };
 bool manualFrames(App& app, int tab, ManualFrames& out) {
-    const int layer = app.c("RadioGroup3").itemIndex();
-    switch (tab) {
-        case 0: case 2: case 4: case 5: case 6: case 8: case 9: case 10: case 11:
+    const int layer = app.shared().RadioGroup3.itemIndex();
+    if (!isFunctionIndex(tab)) return false;
+    switch (static_cast<Fn>(tab)) {
+        case Fn::Via: case Fn::Bandwidth: case Fn::Padstack: case Fn::Mechanical: case Fn::Spacing:
+        case Fn::Conversion: case Fn::PlanarInductors: case Fn::Pdn: case Fn::Thermal:
             out = {false, false};
             return true;
-        case 1: out = {true, layer == 1}; return true;  // plating on "External Layer" only
-        case 3: case 7: out = {true, layer == 0}; return true;  // "Edge Cpld Ext", "Microstrip"
-        case 12: out = {true, true}; return true;
+        case Fn::Conductor: out = {true, layer == 1}; return true;  // plating on "External Layer" only
+        case Fn::DifferentialPairs: case Fn::Impedance:
+            out = {true, layer == 0};  // "Edge Cpld Ext", "Microstrip"
+            return true;
+        case Fn::Fusing: out = {true, true}; return true;
         default: return false;
     }
 }
@@ -68,40 +62,8 @@ void FormCreate(App& app) {
 }  // namespace
 
 void Form6RadioGroup1Click(App& app) {
-    const int version = app.Form6.get("RadioGroup1").itemIndex();
-    const bool modifiers = version == 0;
-    const int tab = app.c("TabControl1").itemIndex();
-
-    // The via height enters the via current only with the modifiers; in the
-    // differential-via mode the field stays usable for the geometry.
-    if (tab == 0) {
-        const int viaMode = app.c("RadioGroup5").itemIndex();
-        if (modifiers) {
-            if (viaMode == 0) setEnabled(app, {"Edit6", "Label8", "Edit55"}, true);
-        } else if (viaMode == 0 || viaMode == 1) {
-            setEnabled(app, {"Edit6", "Label8", "Edit55"}, viaMode == 1);
-        }
-    }
-    app.c("SpeedButton4").setVisible(modifiers);
-    for (const char* label : {"Label243", "Label187"})
-        if (Component* l = app.Form1.find(label)) l->setCaption(ipcModeText(version));
-
-    Component& solveFor = app.c("RadioGroup8");
-    if (modifiers) solveFor.setItemIndex(0);
-    solveFor.setEnabled(!modifiers);
-    setEnabled(app, kModifierInputs, modifiers);
-    Component& parallel = app.c("RadioGroup15");
-    if (!modifiers) parallel.setItemIndex(0);
-    parallel.setEnabled(modifiers);
-
-    if (tab == 1) {
-        const bool planePresent = app.c("RadioGroup2").itemIndex() == 1;
-        if (modifiers) app.c("RadioGroup5").setEnabled(planePresent);
-        else if (!planePresent) app.c("RadioGroup5").setEnabled(false);
-    }
-
-    swap_current_width_labels(app);
-    app.settings.write("IPC_Version", std::to_string(version));
+    app.catalogue.each(&CalculatorModule::optionsChanged, app, ProgramOption::IpcVersion);
+    app.settings.write("IPC_Version", std::to_string(app.Form6.get("RadioGroup1").itemIndex()));
 }
 
 void Form6CheckBox1Click(App& app) {
@@ -115,7 +77,7 @@ void Form6CheckBox1Click(App& app) {
         return;
     }
     ManualFrames frames{};
-    if (manualFrames(app, app.c("TabControl1").itemIndex(), frames)) {
+    if (manualFrames(app, app.shared().TabControl1.itemIndex(), frames)) {
         app.c("RadioGroup1").setVisible(false);
         app.c("RadioGroup4").setVisible(false);
         app.c("GroupBox31").setVisible(true);
@@ -128,8 +90,8 @@ void Form6CheckBox1Click(App& app) {
             base.setText("18");
             plating.setText("35");
         } else {
-            app.writeLiteral(base, "0.7", "0,7");
-            app.writeLiteral(plating, "1.4", "1,4");
+            app.writeLiteral(base, "0.7");
+            app.writeLiteral(plating, "1.4");
         }
     }
     app.settings.write("Manual_Copper_Weight", "1");
@@ -139,7 +101,7 @@ void Form6RadioGroup2Click(App& app) {
     const bool none = app.Form6.get("RadioGroup2").itemIndex() == 1;
     app.Form6.get("Image2").setVisible(none);
     app.Form6.get("Image3").setVisible(!none);
-    if (Component* l = app.Form1.find("Label126")) l->setCaption(none ? "None" : "1:1");
+    app.catalogue.each(&CalculatorModule::optionsChanged, app, ProgramOption::EtchFactor);
     app.settings.write("Derating", none ? "1" : "0");
     app.Button1Click();
 }

@@ -304,6 +304,18 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
         return true;
     }
 
+    if (cmd == "solve" || cmd == "sweep") {
+        requireRunning(cmd);
+        // The input is typed as a user would type it.
+        if (tok.size() > 1) {
+            Component& input = *resolve(tok[1], false).component;
+            if (std::string why = unreachable(input); !why.empty()) return fail(why);
+            if (input.readOnly()) return fail(input.name() + " is read-only");
+        }
+        analyse(tok);
+        return true;
+    }
+
     // Everything below is something the user does in a window.
     static const char* actions[] = {"set", "enter", "click", "pick", "slide", "spin", "focus", "leave"};
     bool known = false;

@@ -68,6 +68,8 @@ private:
     // Why a user cannot act on the component (its window is not shown, it or
     // a group around it is hidden or disabled); empty when they can.
     std::string unreachable(Component& c);
+    // solve and sweep (script_analysis.cpp).
+    void analyse(const std::vector<std::string>& tok);
 
     SettingsKey& key_;
     std::string separator_;

@@ -10,7 +10,7 @@ namespace tv {
 namespace {
 
 enum class Geometry { Normal, Tall };
-enum class PlaneState { On, Off, Unchanged, PlanePresent };
+enum class PlaneState { On, Off, Unchanged };
 
 // Shared layer group RadioGroup3 and plane group RadioGroup5 per function.
 struct LayerRow {
@@ -25,11 +25,12 @@ struct LayerRow {
 const std::vector<std::string> kInternalExternal = {"Internal Layer", "External Layer"};
 const std::vector<std::string> kMicroStrip = {"Microstrip", "Stripline"};
 
-const LayerRow& layerRow(int f) {
+const LayerRow& layerRow(Fn f) {
     static const LayerRow via{" Layer Set ", {"2 Layer", "Multi Layer", "Microvia"}, 1, true,
                               Geometry::Normal, PlaneState::On};
+    // The conductor panel enables the plane group by its " Plane Present? ".
     static const LayerRow conductor{" Conductor Layer ", kInternalExternal, 1, true,
-                                    Geometry::Normal, PlaneState::PlanePresent};
+                                    Geometry::Normal, PlaneState::Unchanged};
     static const LayerRow passive{" Passive Circuits ", kMicroStrip, 0, true, Geometry::Normal,
                                   PlaneState::Off};
     static const LayerRow diff{" Differential Layer ",
@@ -49,21 +50,21 @@ const LayerRow& layerRow(int f) {
     static const LayerRow wavelength{" Conductor Layer ", kMicroStrip, 0, false, Geometry::Normal,
                                      PlaneState::Off};
     switch (f) {
-        case 0: return via;
-        case 1: return conductor;
-        case 2: return passive;
-        case 3: return diff;
-        case 7: return impedance;
-        case 9: return inductor;
-        case 15: return crosstalk;
-        case 16: return wavelength;
+        case Fn::Via: return via;
+        case Fn::Conductor: return conductor;
+        case Fn::Bandwidth: return passive;
+        case Fn::DifferentialPairs: return diff;
+        case Fn::Impedance: return impedance;
+        case Fn::PlanarInductors: return inductor;
+        case Fn::Crosstalk: return crosstalk;
+        case Fn::Wavelength: return wavelength;
         default: return none;
     }
 }
 
 // Enabled state of the shared inputs: 1 on, 0 off, -1 left as it was.
 // Columns: Base, Plate, Manual, Mat., Er lbl, Tg lbl, Combo, Er, Tg, Rise, Amb., Units, Vias.
-constexpr int kEnabled[20][13] = {
+constexpr int kEnabled[kFunctionCount][13] = {
     {0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},    // 0 Via Properties
     {1, -1, 1, 0, 0, 1, 1, 0, 1, 1, 1, 1, 0},   // 1 Conductor Properties
     {0, 0, 0, 1, 1, 0, 1, 1, 0, 0, 0, 1, 0},    // 2 Bandwidth
@@ -85,6 +86,9 @@ constexpr int kEnabled[20][13] = {
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},    // 18 Ohm's Law
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},    // 19 Reactance
 };
+
+// The functions that enable the manual base-copper frame.
+constexpr Fn kManualBaseFrame[] = {Fn::Conductor, Fn::DifferentialPairs, Fn::Impedance};
 
 const std::vector<std::vector<std::string>> kEnabledColumns = {
     {"RadioGroup4"},
@@ -112,7 +116,7 @@ struct InfoRow {
     std::vector<const char*> resetToNA;
 };
 
-const InfoRow& infoRow(int f) {
+const InfoRow& infoRow(Fn f) {
     static const InfoRow via{"Power Dissipation (dBm)", "Via Temperature", true, false, true, {"Label56"}};
     static const InfoRow conductor{"Total Copper Thickness", "Conductor Temperature", true, false, false,
                                    {"Label72"}};
@@ -128,134 +132,105 @@ const InfoRow& infoRow(int f) {
                                    {"Label56", "Label72", "Label110", "Label285", "Label27", "Label28",
                                     "Label320"}};
     switch (f) {
-        case 0: return via;
-        case 1: return conductor;
-        case 3: case 7: return lines;
-        case 17: return erEff;
-        case 18: return ohms;
-        case 19: return reactance;
+        case Fn::Via: return via;
+        case Fn::Conductor: return conductor;
+        case Fn::DifferentialPairs: case Fn::Impedance: return lines;
+        case Fn::ErEffective: return erEff;
+        case Fn::OhmsLaw: return ohms;
+        case Fn::Reactance: return reactance;
         default: return plain;
     }
 }
 
-void relabelShared(App& app, int index) {
-    const LayerRow& layer = layerRow(index);
-    Component& plane = app.c("RadioGroup5");
-    plane.setCaption(index == 0 ? " Property Selection " : " Plane Thickness ");
-    plane.setHint(index == 0 ? "Select between single via properties and differential via properties."
-                             : "Select between a 1oz and a 2oz plane.");
-    Component& rg3 = app.c("RadioGroup3");
-    rg3.setCaption(layer.caption);
+void relabelShared(App& app, Fn fn) {
+    SharedControls& s = app.shared();
+    const LayerRow& layer = layerRow(fn);
+    const bool via = fn == Fn::Via;
+    s.RadioGroup5.setCaption(via ? " Property Selection " : " Plane Thickness ");
+    s.RadioGroup5.setHint(via ? "Select between single via properties and differential via properties."
+                              : "Select between a 1oz and a 2oz plane.");
+    s.RadioGroup3.setCaption(layer.caption);
     if (layer.geometry == Geometry::Tall) {
-        rg3.setTop(336);
-        rg3.setHeight(169);
-        plane.setVisible(false);
+        s.RadioGroup3.setTop(336);
+        s.RadioGroup3.setHeight(169);
+        s.RadioGroup5.setVisible(false);
     } else {
-        rg3.setTop(424);
-        rg3.setHeight(81);
-        plane.setVisible(true);
+        s.RadioGroup3.setTop(424);
+        s.RadioGroup3.setHeight(81);
+        s.RadioGroup5.setVisible(true);
     }
 
-    const InfoRow& info = infoRow(index);
-    app.c("Label55").setCaption(info.copperHeading);
-    app.c("Label23").setCaption(info.tempHeading);
-    for (const char* n : {"Label23", "Label24", "Label26", "Label27", "Label28"})
-        app.c(n).setVisible(info.tempLines);
-    app.c("Label319").setVisible(info.seriesCurrent);
-    app.c("Label320").setVisible(info.seriesCurrent);
-    app.c("Label349").setVisible(info.aspectRatio);
-    app.c("Label350").setVisible(info.aspectRatio);
+    const InfoRow& info = infoRow(fn);
+    s.Label55.setCaption(info.copperHeading);
+    s.Label23.setCaption(info.tempHeading);
+    for (Component* c : {&s.Label23, &s.Label24, &s.Label26, &s.Label27, &s.Label28})
+        c->setVisible(info.tempLines);
+    s.Label319.setVisible(info.seriesCurrent);
+    s.Label320.setVisible(info.seriesCurrent);
+    s.Label349.setVisible(info.aspectRatio);
+    s.Label350.setVisible(info.aspectRatio);
     for (const char* n : info.resetToNA) app.c(n).setCaption("N/A");
-
-    int ipc = app.Form6.get("RadioGroup1").itemIndex();
-    if (index == 0) {
-        if (Component* l = app.Form1.find("Label187")) l->setCaption(ipcModeText(ipc));
-    } else if (index == 1) {
-        if (Component* l = app.Form1.find("Label243")) l->setCaption(ipcModeText(ipc));
-        if (Component* l = app.Form1.find("Label126"))
-            l->setCaption(app.Form6.get("RadioGroup2").itemIndex() == 1 ? "None" : "1:1");
-    }
 }
 
-void enableShared(App& app, int index) {
-    const int* row = kEnabled[index];
+void enableShared(App& app, Fn fn) {
+    SharedControls& s = app.shared();
+    const int* row = kEnabled[indexOf(fn)];
     for (size_t col = 0; col < kEnabledColumns.size(); ++col) {
         if (row[col] < 0) continue;
         for (const std::string& n : kEnabledColumns[col]) app.c(n).setEnabled(row[col] == 1);
     }
-    // The temperature frames follow their inputs; Fusing Current disables the
-    // ambient frame as well.
-    if (row[9] == 1) app.c("GroupBox3").setEnabled(true);
-    if (row[10] == 1) app.c("GroupBox4").setEnabled(true);
-    if (index == 12) app.c("GroupBox4").setEnabled(false);
-    if (index == 1 || index == 3 || index == 7) app.c("GroupBox31").setEnabled(true);
+    // The temperature frames follow their inputs.
+    if (row[9] == 1) s.GroupBox3.setEnabled(true);
+    if (row[10] == 1) s.GroupBox4.setEnabled(true);
+    for (Fn f : kManualBaseFrame)
+        if (f == fn) s.GroupBox31.setEnabled(true);
 
-    const LayerRow& layer = layerRow(index);
-    app.c("RadioGroup3").setEnabled(layer.enabled);
-    Component& plane = app.c("RadioGroup5");
+    const LayerRow& layer = layerRow(fn);
+    s.RadioGroup3.setEnabled(layer.enabled);
     switch (layer.plane) {
-        case PlaneState::On: plane.setEnabled(true); break;
-        case PlaneState::Off: plane.setEnabled(false); break;
+        case PlaneState::On: s.RadioGroup5.setEnabled(true); break;
+        case PlaneState::Off: s.RadioGroup5.setEnabled(false); break;
         case PlaneState::Unchanged: break;
-        case PlaneState::PlanePresent:
-            if (Component* present = app.Form1.find("RadioGroup2")) plane.setEnabled(present->itemIndex() == 1);
-            break;
     }
-
-    bool solve = true;
-    if (index == 4) {
-        if (Component* type = app.Form1.find("RadioGroup14")) {
-            int t = type->itemIndex();
-            solve = t == 0 || t == 2;
-        }
-    }
-    app.c("Button1").setEnabled(solve);
+    s.Button1.setEnabled(true);
 }
 
 }  // namespace
 
-const char* ipcModeText(int version) {
-    switch (version) {
-        case 1: return "IPC-2152 without modifiers mode";
-        case 2: return "IPC-2221 mode";
-        default: return "IPC-2152 with modifiers mode";
-    }
-}
-
 void SelectProgramFunction(App& app, int index) {
-    if (index < 0 || index >= 20) index = 0;
+    if (!isFunctionIndex(index)) index = 0;
+    const Fn fn = static_cast<Fn>(index);
+    SharedControls& s = app.shared();
     app.currentFunction = index;
-    relabelShared(app, index);
-    enableShared(app, index);
-    for (const auto& f : app.catalogue.functions) app.c(f.panel).setVisible(f.index == index);
-    app.c("TabControl1").setItemIndex(index);
+    relabelShared(app, fn);
+    enableShared(app, fn);
+    const CalculatorModule* module = app.catalogue.module(index);
+    if (module && module->onSelect) module->onSelect(app);
+    for (const auto& f : app.catalogue.functions) app.c(f.panel).setVisible(f.fn == fn);
+    s.TabControl1.setItemIndex(index);
 
-    const LayerRow& layer = layerRow(index);
-    Component& rg3 = app.c("RadioGroup3");
-    rg3.setItems(layer.items);
-    if (layer.selection >= 0) rg3.setItemIndex(layer.selection);
+    const LayerRow& layer = layerRow(fn);
+    s.RadioGroup3.setItems(layer.items);
+    if (layer.selection >= 0) s.RadioGroup3.setItemIndex(layer.selection);
 
-    Component& plane = app.c("RadioGroup5");
-    plane.setItems(index == 0 ? std::vector<std::string>{"Via Properties", "Differential Vias"}
-                              : std::vector<std::string>{"0.5oz / 1oz", "2oz"});
-    plane.setItemIndex(0);
+    s.RadioGroup5.setItems(fn == Fn::Via ? std::vector<std::string>{"Via Properties", "Differential Vias"}
+                                         : std::vector<std::string>{"0.5oz / 1oz", "2oz"});
+    s.RadioGroup5.setItemIndex(0);
 
     app.settings.write("Program", std::to_string(index));
     app.Button1Click();
 }
 
 void TabControl1Change(App& app) {
-    int t = app.c("TabControl1").itemIndex();
-    if (t == 3) app.c("RadioGroup3").clearItems();
+    const int t = app.shared().TabControl1.itemIndex();
+    // The differential-pair geometries differ from every other layer list.
+    if (t == indexOf(Fn::DifferentialPairs)) app.shared().RadioGroup3.clearItems();
     SelectProgramFunction(app, t);
 }
 
 void RadioGroup3Click(App& app) {
-    int tab = app.c("TabControl1").itemIndex();
-    if (tab >= 0 && tab < 20) {
-        const CalculatorModule* m = app.catalogue.functions[static_cast<size_t>(tab)].module;
-        if (m && m->layerBranch) m->layerBranch(app);
-    }
+    const CalculatorModule* m = app.catalogue.module(app.shared().TabControl1.itemIndex());
+    if (m && m->layerBranch) m->layerBranch(app);
     app.Button1Click();
 }
 

@@ -11,7 +11,5 @@ void TabControl1Change(App& app);
 // The shared layer group's handler: the current function's branch, then a
 // recalculation.
 void RadioGroup3Click(App& app);
-// The IPC version texts of the via and conductor panels' mode labels.
-const char* ipcModeText(int version);
 
 }  // namespace tv

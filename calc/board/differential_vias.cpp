@@ -2,7 +2,7 @@
 // differential impedance, effective dielectric constant and the longest stub
 // that keeps its resonance away from the signal.
 #include "app.h"
-#include "conductor/result_text.h"
+#include "checks.h"
 #include "via.h"
 #include "via_formulas.h"
 
@@ -12,8 +12,7 @@ namespace {
 
 // An opening side must clear the drill; a corrected side is the drill plus
 // 2 mils (0.0508 mm).
-double openingSide(App& app, const char* name, double hole, double clearance) {
-    Component& field = app.c(name);
+double openingSide(App& app, Component& field, double hole, double clearance) {
     double side = app.num(field);
     if (side <= hole) {
         app.message("Minimum gnd clearance can't be less than or equal to via hole diameter");
@@ -26,8 +25,8 @@ double openingSide(App& app, const char* name, double hole, double clearance) {
 }  // namespace
 
 void computeDifferentialVias(App& app, bool metric, double hole, double er) {
-    double anisotropy = app.num("Edit206");
-    Component& spacingField = app.c("Edit335");
+    double anisotropy = app.num(viaPanel(app).Edit206);
+    Component& spacingField = viaPanel(app).Edit335;
     double spacing = app.num(spacingField);
     if (spacing <= hole) {
         // The message carries its figure with a point under every separator.
@@ -37,16 +36,16 @@ void computeDifferentialVias(App& app, bool metric, double hole, double er) {
         app.writeNumber(spacingField, spacing);
     }
     double clearance = metric ? 0.0508 : 2;
-    double h = openingSide(app, "Edit5", hole, clearance);
-    double w = openingSide(app, "Edit6", hole, clearance);
-    double gbaud = app.num("Edit209");
+    double h = openingSide(app, viaPanel(app).Edit5, hole, clearance);
+    double w = openingSide(app, viaPanel(app).Edit6, hole, clearance);
+    double gbaud = app.num(viaPanel(app).Edit209);
 
     DifferentialVia v = differentialVia(hole, spacing, h, w, er, anisotropy, gbaud);
-    app.c("Edit50").setText(resultText("%.3f Ohms", v.oddMode));
-    app.c("Edit8").setText(resultText("%.3f Ohms", v.differential));
-    app.c("Edit10").setText(resultText("%.3f", v.erEffective));
+    viaPanel(app).Edit50.setText(resultText("%.3f Ohms", v.oddMode));
+    viaPanel(app).Edit8.setText(resultText("%.3f Ohms", v.differential));
+    viaPanel(app).Edit10.setText(resultText("%.3f", v.erEffective));
     // A baud rate of 0 has no finite stub length.
-    app.c("Edit49").setText(metric ? resultText("%.3f mm", v.stubInches * 25.4)
+    viaPanel(app).Edit49.setText(metric ? resultText("%.3f mm", v.stubInches * 25.4)
                                    : resultText("%.3f mils", v.stubInches * 1000));
 }
 

@@ -58,12 +58,12 @@ constexpr int kLowerHeightRow = 208, kLowerPlatingRow = 272;  // below pad and o
 constexpr int kUpperHeightRow = 80, kUpperPlatingRow = 144;   // in their place
 
 void placeRows(App& app, int heightTop, int platingTop) {
-    app.c("Label8").setTop(heightTop);
-    for (const char* n : {"Edit6", "Edit55"}) app.c(n).setTop(heightTop + kFieldOffset);
-    app.c("Label11").setTop(platingTop);
+    viaPanel(app).Label8.setTop(heightTop);
+    for (Component* c : {&viaPanel(app).Edit6, &viaPanel(app).Edit55}) c->setTop(heightTop + kFieldOffset);
+    viaPanel(app).Label11.setTop(platingTop);
     // The spacing of differential vias takes the plating field's place.
-    for (const char* n : {"Edit9", "Edit56", "Edit335", "Edit336"})
-        app.c(n).setTop(platingTop + kFieldOffset);
+    ViaPanel& p = viaPanel(app);
+    for (Component* c : {&p.Edit9, &p.Edit56, &p.Edit335, &p.Edit336}) c->setTop(platingTop + kFieldOffset);
 }
 
 // Default texts of via height, hole and plating, in their point form.
@@ -100,12 +100,13 @@ bool hasFraction(const char* text) { return std::string(text).find('.') != std::
 // Whole-number defaults are written under every separator; a set with a
 // decimal fraction in it is written only under a point or a comma.
 void writeDefaults(App& app, const Defaults& d) {
-    const std::array<std::pair<const char*, const char*>, 3> fields = {
-        {{"Edit6", d.height}, {"Edit3", d.hole}, {"Edit9", d.plating}}};
+    ViaPanel& p = viaPanel(app);
+    const std::array<std::pair<Component*, const char*>, 3> fields = {
+        {{&p.Edit6, d.height}, {&p.Edit3, d.hole}, {&p.Edit9, d.plating}}};
     bool fraction = hasFraction(d.height) || hasFraction(d.hole) || hasFraction(d.plating);
     if (fraction && app.decimalMode() == DecimalMode::Other) return;
     for (const auto& [field, text] : fields)
-        app.c(field).setText(app.commaMode() ? commaForm(text) : std::string(text));
+        field->setText(app.commaMode() ? commaForm(text) : std::string(text));
 }
 
 // Captions and hints that the two modes set: single via, differential vias.
@@ -146,9 +147,9 @@ void applyWording(App& app, bool differential) {
 }
 
 void showOpeningPicture(App& app) {
-    bool full = app.c("CheckBox5").checked();
-    app.c("Image64").setVisible(full);
-    app.c("Image46").setVisible(!full);
+    bool full = viaPanel(app).CheckBox5.checked();
+    viaPanel(app).Image64.setVisible(full);
+    viaPanel(app).Image46.setVisible(!full);
 }
 
 void singleViaLayout(App& app) {
@@ -163,7 +164,7 @@ void singleViaLayout(App& app) {
     show(app, kSingleOnlyOutputs, true);
     applyWording(app, false);
     enable(app, kSingleViaInfo, true);
-    Component& layers = app.c("RadioGroup3");
+    Component& layers = app.shared().RadioGroup3;
     layers.setEnabled(true);
     layers.setItemIndex(MultiLayer);  // applies its layout and defaults when it changes
 }
@@ -184,7 +185,7 @@ void differentialLayout(App& app) {
     show(app, kSharedOutputs, true);
     placeRows(app, kLowerHeightRow, kLowerPlatingRow);
     applyWording(app, true);
-    app.c("RadioGroup3").setEnabled(false);
+    app.shared().RadioGroup3.setEnabled(false);
     enable(app, kSingleViaInfo, false);
 }
 
@@ -197,15 +198,15 @@ void applyLayerSet(App& app) {
     bool metric = metricUnits(app);
 
     for (const char* picture : kLayerPictures) app.c(picture).setVisible(std::string(picture) == l.picture);
-    app.c("Label8").setCaption("Via Height");
-    app.c("Label10").setCaption("Conductor Cross Section");
-    app.c("Label11").setCaption("Via Plating Thickness");
-    app.c("Label12").setCaption("Via Current");
-    unitCaption(app, "Edit56", metric);
-    if (layer == TwoLayer) app.c("Label6").setCaption("External Pad Diameter");
+    viaPanel(app).Label8.setCaption("Via Height");
+    viaPanel(app).Label10.setCaption("Conductor Cross Section");
+    viaPanel(app).Label11.setCaption("Via Plating Thickness");
+    viaPanel(app).Label12.setCaption("Via Current");
+    unitCaption(viaPanel(app).Edit56, metric);
+    if (layer == TwoLayer) viaPanel(app).Label6.setCaption("External Pad Diameter");
     if (layer == MultiLayer) {
-        app.c("Label6").setCaption("Internal Pad Diameter");
-        app.c("Label7").setCaption("Ref Plane Opening Diam");
+        viaPanel(app).Label6.setCaption("Internal Pad Diameter");
+        viaPanel(app).Label7.setCaption("Ref Plane Opening Diam");
     }
 
     show(app, kPadRow, l.pad);
@@ -225,8 +226,8 @@ void applyLayerSet(App& app) {
 }
 
 void RadioGroup5Click(App& app) {
-    if (app.c("TabControl1").itemIndex() == 0) {
-        if (app.c("RadioGroup5").itemIndex() == 0) singleViaLayout(app);
+    if (app.tabIs(Fn::Via)) {
+        if (app.shared().RadioGroup5.itemIndex() == 0) singleViaLayout(app);
         else if (differentialMode(app)) differentialLayout(app);
     }
     app.Button1Click();
@@ -238,11 +239,27 @@ void CheckBox5Click(App& app) {
     app.Button1Click();
 }
 
-void unitsSwitch(App& app, bool metric) {
-    for (const char* caption : {"Edit52", "Edit53", "Edit54", "Edit55", "Edit56", "Edit336"})
-        unitCaption(app, caption, metric);
-    for (const char* field : {"Edit3", "Edit4", "Edit5", "Edit6", "Edit9", "Edit335"})
-        convertLength(app, field, metric);
+void unitCaptions(App& app, bool metric) {
+    ViaPanel& p = viaPanel(app);
+    for (Component* c : {&p.Edit52, &p.Edit53, &p.Edit54, &p.Edit55, &p.Edit56, &p.Edit336})
+        unitCaption(*c, metric);
+}
+
+void unitConversions(App& app, bool metric) {
+    ViaPanel& p = viaPanel(app);
+    for (Component* c : {&p.Edit3, &p.Edit4, &p.Edit5, &p.Edit6, &p.Edit9, &p.Edit335})
+        convertLength(app, *c, metric);
+}
+
+void bindPanel(App& app) {
+    app.bindPanel<ViaPanel>();
+    for (const Names* t : {&kPadRow, &kOpeningRow, &kHeightRow, &kPlatingField, &kDifferentialInputs,
+                           &kCapacitance, &kInductance, &kImpedance, &kResonance, &kStepResponse,
+                           &kResistance, &kPower, &kSharedOutputs, &kSingleOnlyOutputs, &kSingleViaInfo,
+                           &kLayerPictures})
+        requireComponents(app.Form1, *t);
+    for (const auto* wordings : {&kCaptions, &kHints})
+        for (const Wording& w : *wordings) requireComponents(app.Form1, std::array{w.name});
 }
 
 }  // namespace tv::via

@@ -4,7 +4,7 @@
 
 #include "app.h"
 #include "conductor/ipc_charts.h"
-#include "conductor/result_text.h"
+#include "checks.h"
 #include "via.h"
 #include "via_formulas.h"
 
@@ -32,7 +32,7 @@ double viaCurrent(App& app, double areaSqMils, double area, bool metric, double 
 void aspectRatio(App& app, int layer, const Reading& r) {
     double limit = app.num(app.Form6.get(layer == Microvia ? "Edit2" : "Edit1"));
     double ratio = r.height / r.hole;
-    Component& label = app.c("Label350");
+    Component& label = app.shared().Label350;
     label.setCaption(resultText("%.2f:1", ratio));
     label.setColor(ratio > limit ? colors::Red : colors::Black);
 }
@@ -46,9 +46,9 @@ void fieldQuantities(App& app, bool metric, int layer, const Reading& r) {
 
     double l = inductance(height, hole);
     if (layer != MultiLayer && layer != TwoLayer) {
-        app.c("Edit11").setText("N/A");
-        app.c("Edit12").setText(resultText("%.4f nH", l));
-        for (const char* name : {"Edit13", "Edit14", "Edit42"}) app.c(name).setText("N/A");
+        viaPanel(app).Edit11.setText("N/A");
+        viaPanel(app).Edit12.setText(resultText("%.4f nH", l));
+        for (Component* c : {&viaPanel(app).Edit13, &viaPanel(app).Edit14, &viaPanel(app).Edit42}) c->setText("N/A");
         return;
     }
     double c = layer == MultiLayer ? capacitance(r.er, height, pad, opening) : 1.0;
@@ -61,16 +61,16 @@ void fieldQuantities(App& app, bool metric, int layer, const Reading& r) {
     auto dependent = [&](const char* format, double v) {
         return charged ? resultText(format, v) : std::string("N/A");
     };
-    app.c("Edit11").setText(resultText("%.4f pF", c));
-    app.c("Edit12").setText(resultText("%.4f nH", l));
-    app.c("Edit13").setText(dependent("%.4f ps", t));
-    app.c("Edit14").setText(dependent("%.3f MHz", f));
-    app.c("Edit42").setText(dependent("%.3f Ohms", z));
+    viaPanel(app).Edit11.setText(resultText("%.4f pF", c));
+    viaPanel(app).Edit12.setText(resultText("%.4f nH", l));
+    viaPanel(app).Edit13.setText(dependent("%.4f ps", t));
+    viaPanel(app).Edit14.setText(dependent("%.3f MHz", f));
+    viaPanel(app).Edit42.setText(dependent("%.3f Ohms", z));
 }
 
 // The via count of the Information group, corrected to 1..999.
 double viaCount(App& app) {
-    Component& field = app.c("Edit227");
+    Component& field = app.shared().Edit227;
     if (app.num(field) > 999) {
         app.message("Via count cannot be greater than 999");
         field.setText("999");
@@ -86,11 +86,11 @@ double viaCount(App& app) {
 
 void computeSingleVia(App& app, bool metric, int layer, const Reading& r) {
     double area = barrelArea(r.hole, r.plating);
-    app.c("Edit8").setText(resultText(metric ? "%.4f Sq.mm" : "%.4f Sq.mils", area));
+    viaPanel(app).Edit8.setText(resultText(metric ? "%.4f Sq.mm" : "%.4f Sq.mils", area));
     double areaSqMils = metric ? area * kSqMilsPerSqMm : area;
 
     double current = viaCurrent(app, areaSqMils, area, metric, r.heightModifier);
-    app.c("Edit10").setText(resultText("%.4f Amps", current));
+    viaPanel(app).Edit10.setText(resultText("%.4f Amps", current));
 
     aspectRatio(app, layer, r);
     fieldQuantities(app, metric, layer, r);
@@ -98,17 +98,17 @@ void computeSingleVia(App& app, bool metric, int layer, const Reading& r) {
     // The metric resistivity takes the length in mm over the area in sq mils.
     double rho = correctedResistivity(app.temp.conductorTemp, metric);
     double resistance = rho * r.height / areaSqMils;
-    app.c("Edit49").setText(resultText("%.5f Ohms", resistance));
+    viaPanel(app).Edit49.setText(resultText("%.5f Ohms", resistance));
     double power = current * current * resistance;
-    app.c("Edit50").setText(resultText("%.5f Watts", power));
-    app.c("Label56").setCaption(resultText("%.4f dBm", 10 * std::log10(power / 0.001)));
+    viaPanel(app).Edit50.setText(resultText("%.5f Watts", power));
+    app.shared().Label56.setCaption(resultText("%.4f dBm", 10 * std::log10(power / 0.001)));
 
     double heightMils = metric ? r.height / kMmPerInch * 1000 : r.height;
     double thermal = thermalResistance(heightMils, areaSqMils);
-    app.c("Label110").setCaption(resultText("%.1f °C/W", thermal));
-    app.c("Label285").setCaption(resultText("%.1f °C/W per via", thermal / viaCount(app)));
+    app.shared().Label110.setCaption(resultText("%.1f °C/W", thermal));
+    app.shared().Label285.setCaption(resultText("%.1f °C/W per via", thermal / viaCount(app)));
 
-    app.c("Label72").setCaption(resultText("%.4f mV", current * resistance * 1000));
+    app.shared().Label72.setCaption(resultText("%.4f mV", current * resistance * 1000));
 }
 
 }  // namespace tv::via

@@ -3,9 +3,55 @@
 // the options window and the units switch call.
 #include <string>
 
+#include "app.h"
+#include "panel.h"
+
 namespace tv {
 
-class App;
+// The Conductor panel's components the calculator reaches by handle; the rows it
+// handles as groups are named in tables and checked at install.
+struct ConductorPanel : Panel {
+    using Panel::Panel;
+    TV_COMPONENT(CheckBox1);
+    TV_COMPONENT(Edit126);
+    TV_COMPONENT(Edit128);
+    TV_COMPONENT(Edit129);
+    TV_COMPONENT(Edit130);
+    TV_COMPONENT(Edit131);
+    TV_COMPONENT(Edit132);
+    TV_COMPONENT(Edit134);
+    TV_COMPONENT(Edit135);
+    TV_COMPONENT(Edit15);
+    TV_COMPONENT(Edit16);
+    TV_COMPONENT(Edit17);
+    TV_COMPONENT(Edit18);
+    TV_COMPONENT(Edit20);
+    TV_COMPONENT(Edit48);
+    TV_COMPONENT(Edit57);
+    TV_COMPONENT(Edit78);
+    TV_COMPONENT(Edit58);
+    TV_COMPONENT(Edit127);
+    TV_COMPONENT(Edit133);
+    TV_COMPONENT(Label37);
+    TV_COMPONENT(Label126);
+    TV_COMPONENT(Label237);
+    TV_COMPONENT(Label239);
+    TV_COMPONENT(Label339);
+    TV_COMPONENT(Label340);
+    TV_COMPONENT(Label17);
+    TV_COMPONENT(Label18);
+    TV_COMPONENT(Label19);
+    TV_COMPONENT(Label236);
+    TV_COMPONENT(Label243);
+    TV_COMPONENT(Label351);
+    TV_COMPONENT(RadioGroup15);
+    TV_COMPONENT(RadioGroup2);
+    TV_COMPONENT(RadioGroup8);
+    TV_COMPONENT(SpeedButton3);
+    TV_COMPONENT(SpeedButton4);
+};
+
+inline ConductorPanel& conductorPanel(App& app) { return app.panel<ConductorPanel>(); }
 
 // Working values of the conductor computation, kept between runs. A run that
 // corrects the width re-enters the recalculation and then carries on with the

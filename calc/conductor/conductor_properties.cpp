@@ -7,29 +7,32 @@
 #include "program.h"
 #include "stackup.h"
 #include "units.h"
+#include "conductor/ipc_charts.h"
 
 namespace tv {
 
 void swap_current_width_labels(App& app) {
-    const bool width = app.c("RadioGroup8").itemIndex() == 1;
-    app.c("Label19").setCaption(width ? "Conductor Width" : "Conductor Current");
-    app.c("Label17").setCaption(width ? "Conductor Current" : "Conductor Width");
-    app.c("Edit15").setHint(width ? "Enter the desired amperage of the conductor."
+    const bool width = conductorPanel(app).RadioGroup8.itemIndex() == 1;
+    conductorPanel(app).Label19.setCaption(width ? "Conductor Width" : "Conductor Current");
+    conductorPanel(app).Label17.setCaption(width ? "Conductor Current" : "Conductor Width");
+    conductorPanel(app).Edit15.setHint(width ? "Enter the desired amperage of the conductor."
                                   : "Enter the width of the conductor.");
-    app.c("Edit57").setText(width ? "Amps" : (metricUnits(app) ? "mm" : "mils"));
-    for (const char* name : {"Label339", "Label340", "SpeedButton3"}) app.c(name).setVisible(width);
+    conductorPanel(app).Edit57.setText(width ? "Amps" : (metricUnits(app) ? "mm" : "mils"));
+    for (Component* c : {&conductorPanel(app).Label339, &conductorPanel(app).Label340, &conductorPanel(app).SpeedButton3}) c->setVisible(width);
     app.Button1Click();
 }
 
+// The pictures of the conductor situations: [parallel][plane][external].
+constexpr const char* kPictures[2][2][2] = {
+    {{"Image51", "Image49"}, {"Image52", "Image15"}},
+    {{"Image54", "Image50"}, {"Image53", "Image3"}},
+};
+
 void showConductorPicture(App& app) {
-    // [parallel][plane][external]
-    static const char* const pictures[2][2][2] = {
-        {{"Image51", "Image49"}, {"Image52", "Image15"}},
-        {{"Image54", "Image50"}, {"Image53", "Image3"}},
-    };
-    const int parallel = app.c("RadioGroup15").itemIndex() == 1;
-    const int plane = app.c("RadioGroup2").itemIndex() == 1;
-    const int external = app.c("RadioGroup3").itemIndex() == 1;
+    const auto& pictures = kPictures;
+    const int parallel = conductorPanel(app).RadioGroup15.itemIndex() == 1;
+    const int plane = conductorPanel(app).RadioGroup2.itemIndex() == 1;
+    const int external = app.shared().RadioGroup3.itemIndex() == 1;
     const std::string chosen = pictures[parallel][plane][external];
     for (const auto& byParallel : pictures)
         for (const auto& byPlane : byParallel)
@@ -41,26 +44,27 @@ namespace {
 // " Parallel Conductors? " and " Plane Present? ": the inputs that go with
 // them, the picture, and a recalculation.
 void parallelOrPlaneClick(App& app) {
-    const bool parallel = app.c("RadioGroup15").itemIndex() == 1;
-    app.c("Label236").setVisible(parallel);
-    app.c("Edit128").setVisible(parallel);
-    app.c("Label18").setCaption(parallel ? "Total Cross Section" : "Conductor Cross Section");
+    const bool parallel = conductorPanel(app).RadioGroup15.itemIndex() == 1;
+    conductorPanel(app).Label236.setVisible(parallel);
+    conductorPanel(app).Edit128.setVisible(parallel);
+    conductorPanel(app).Label18.setCaption(parallel ? "Total Cross Section" : "Conductor Cross Section");
 
-    const bool plane = app.c("RadioGroup2").itemIndex() == 1;
+    const bool plane = conductorPanel(app).RadioGroup2.itemIndex() == 1;
     // The plane group is the via mode selector on Via Properties; an options
     // change that resets "Parallel Conductors?" there must not touch it.
-    if (app.c("TabControl1").itemIndex() == 1) app.c("RadioGroup5").setEnabled(plane);
-    for (const char* name : {"Edit132", "Edit133", "Label37"}) app.c(name).setVisible(plane);
+    if (app.tabIs(Fn::Conductor)) app.shared().RadioGroup5.setEnabled(plane);
+    for (Component* c : {&conductorPanel(app).Edit132, &conductorPanel(app).Edit133, &conductorPanel(app).Label37}) c->setVisible(plane);
     showConductorPicture(app);
     app.Button1Click();
 }
 
 // DC: no frequency, no skin depth.
 void CheckBox1Click(App& app) {
-    const bool dc = app.c("CheckBox1").checked();
-    for (const char* name : {"Edit129", "Edit134", "Label237", "Label239"}) app.c(name).setVisible(!dc);
-    Component& frequency = app.c("Edit130");
-    Component& unit = app.c("Edit131");
+    const bool dc = conductorPanel(app).CheckBox1.checked();
+    ConductorPanel& p = conductorPanel(app);
+    for (Component* c : {&p.Edit129, &p.Edit134, &p.Label237, &p.Label239}) c->setVisible(!dc);
+    Component& frequency = conductorPanel(app).Edit130;
+    Component& unit = conductorPanel(app).Edit131;
     frequency.setText(dc ? "DC" : "1");
     unit.setText(dc ? "" : "MHz");
     frequency.setEnabled(!dc);
@@ -71,36 +75,96 @@ void CheckBox1Click(App& app) {
 // The conductor's branch of the shared layer group: plating only on the
 // external layer.
 void layerBranch(App& app) {
-    const bool external = app.c("RadioGroup3").itemIndex() == 1;
-    for (const char* name : {"RadioGroup1", "GroupBox32", "Edit138", "Edit139"})
-        app.c(name).setEnabled(external);
+    const bool external = app.shared().RadioGroup3.itemIndex() == 1;
+    SharedControls& s = app.shared();
+    for (Component* c : {&s.RadioGroup1, &s.GroupBox32, &s.Edit138, &s.Edit139}) c->setEnabled(external);
     showConductorPicture(app);
 }
 
-void unitsSwitch(App& app, bool metric) {
-    for (const char* caption : {"Edit58", "Edit127", "Edit133"}) unitCaption(app, caption, metric);
+void unitCaptions(App& app, bool metric) {
+    ConductorPanel& p = conductorPanel(app);
+    for (Component* c : {&p.Edit58, &p.Edit127, &p.Edit133}) unitCaption(*c, metric);
+}
+
+void unitConversions(App& app, bool metric) {
     // While solving for width Edit15 holds a current.
-    if (app.c("RadioGroup8").itemIndex() == 0) convertLength(app, "Edit15", metric);
-    for (const char* field : {"Edit18", "Edit126", "Edit132"}) convertLength(app, field, metric);
+    if (conductorPanel(app).RadioGroup8.itemIndex() == 0) convertLength(app, conductorPanel(app).Edit15, metric);
+    for (Component* c : {&conductorPanel(app).Edit18, &conductorPanel(app).Edit126, &conductorPanel(app).Edit132}) convertLength(app, *c, metric);
+}
+
+void etchFactorLabel(App& app) {
+    conductorPanel(app).Label126.setCaption(app.Form6.get("RadioGroup2").itemIndex() == 1 ? "None" : "1:1");
+}
+
+void onSelect(App& app) {
+    conductorPanel(app).Label243.setCaption(ipcModeText(ipcModel(app)));
+    etchFactorLabel(app);
+    // The plane thickness counts only with a plane present.
+    app.shared().RadioGroup5.setEnabled(conductorPanel(app).RadioGroup2.itemIndex() == 1);
+}
+
+// The conductor inputs that only the IPC-2152 modifiers use.
+constexpr const char* kModifierInputs[] = {"Label235", "Label37", "Label236", "Edit126", "Edit127",
+                                           "Edit132", "Edit133", "Edit128", "RadioGroup2"};
+
+void ipcVersionChanged(App& app) {
+    const int version = ipcModel(app);
+    const bool modifiers = version == 0;
+    conductorPanel(app).SpeedButton4.setVisible(modifiers);
+    conductorPanel(app).Label243.setCaption(ipcModeText(version));
+
+    Component& solveFor = conductorPanel(app).RadioGroup8;
+    if (modifiers) solveFor.setItemIndex(0);
+    solveFor.setEnabled(!modifiers);
+    for (const char* n : kModifierInputs) app.c(n).setEnabled(modifiers);
+    Component& parallel = conductorPanel(app).RadioGroup15;
+    if (!modifiers) parallel.setItemIndex(0);
+    parallel.setEnabled(modifiers);
+
+    if (app.tabIs(Fn::Conductor)) {
+        const bool planePresent = conductorPanel(app).RadioGroup2.itemIndex() == 1;
+        if (modifiers) app.shared().RadioGroup5.setEnabled(planePresent);
+        else if (!planePresent) app.shared().RadioGroup5.setEnabled(false);
+    }
+    swap_current_width_labels(app);
+}
+
+void optionsChanged(App& app, ProgramOption option) {
+    switch (option) {
+        case ProgramOption::IpcVersion: ipcVersionChanged(app); break;
+        case ProgramOption::EtchFactor: etchFactorLabel(app); break;
+    }
 }
 
 void install(App& app) {
+    app.bindPanel<ConductorPanel>();
+    for (const auto& byParallel : kPictures)
+        for (const auto& byPlane : byParallel) requireComponents(app.Form1, byPlane);
+    requireComponents(app.Form1, kModifierInputs);
     App* a = &app;
-    app.c("RadioGroup8").onClick = [a] { swap_current_width_labels(*a); };
-    app.c("RadioGroup15").onClick = [a] { parallelOrPlaneClick(*a); };
-    app.c("RadioGroup2").onClick = [a] { parallelOrPlaneClick(*a); };
-    app.c("CheckBox1").onClick = [a] { CheckBox1Click(*a); };
-    app.c("SpeedButton4").onClick = [a] {
+    conductorPanel(app).RadioGroup8.onClick = [a] { swap_current_width_labels(*a); };
+    conductorPanel(app).RadioGroup15.onClick = [a] { parallelOrPlaneClick(*a); };
+    conductorPanel(app).RadioGroup2.onClick = [a] { parallelOrPlaneClick(*a); };
+    conductorPanel(app).CheckBox1.onClick = [a] { CheckBox1Click(*a); };
+    conductorPanel(app).SpeedButton4.onClick = [a] {
         a->message("This selection is only enabled for the IPC-2152 Without Modifiers and the IPC-2221 "
                    "options. See Program Options to change settings.");
     };
-    app.c("SpeedButton3").onClick = [a] { showModalWindow(*a, "Form6"); };
+    conductorPanel(app).SpeedButton3.onClick = [a] { showModalWindow(*a, "Form6"); };
 }
 
 }  // namespace
 
 const CalculatorModule conductorPropertiesModule{
-    "panels/conductor.win", install, ComputeConductor, layerBranch, unitsSwitch, swap_current_width_labels,
+    .panel = "panels/conductor.win",
+    .install = install,
+    .compute = ComputeConductor,
+    .layerBranch = layerBranch,
+    .unitCaptions = unitCaptions,
+    .unitConversions = unitConversions,
+    .afterUnitsSwitch = swap_current_width_labels,
+    .onSelect = onSelect,
+    .optionsChanged = optionsChanged,
 };
 
 }  // namespace tv

@@ -1,10 +1,9 @@
-// Fusing current of a bare copper conductor after Onderdonk's equation in its
-// reduced form, I = 0.188 * A / sqrt(t), A in square mils, t in seconds.
-#include <cmath>
-
+// Fusing Current: the current that fuses a bare copper conductor of the
+// panel's width and the shared copper thickness after the given time.
 #include "app.h"
+#include "checks.h"
+#include "conductor/fusing_model.h"
 #include "conductor/ipc_charts.h"
-#include "conductor/result_text.h"
 #include "modules.h"
 #include "stackup.h"
 #include "units.h"
@@ -13,11 +12,22 @@ namespace tv {
 
 namespace {
 
+struct FusingPanel : Panel {
+    using Panel::Panel;
+    TV_COMPONENT(Edit140);  // width
+    TV_COMPONENT(Edit155);  // width unit
+    TV_COMPONENT(Edit153);  // time
+    TV_COMPONENT(Edit159);  // cross-section
+    TV_COMPONENT(Edit160);  // current
+    TV_COMPONENT(Image24);
+};
+
 struct FusingState {
     double W = 0, t = 0, base = 0, plating = 0, T = 0, halfT = 0, A = 0, I = 0;
 };
 
 void ComputeFusing(App& app) {
+    FusingPanel& p = app.panel<FusingPanel>();
     FusingState& s = app.state<FusingState>();
     const bool metric = metricUnits(app);
     // The plating always counts: the fusing conductor is bare copper on
@@ -27,29 +37,40 @@ void ComputeFusing(App& app) {
     s.plating = copper.plating;
     s.T = s.base + s.plating;
     s.halfT = s.T / 2;
-    app.c("Label56").setCaption(metric ? resultText("%3.0f um", s.T * 1000) : resultText("%.2f mils", s.T));
+    showResult(app.shared().Label56, metric ? "%3.0f um" : "%.2f mils", metric ? s.T * 1000 : s.T);
 
-    s.W = app.num("Edit140");
-    s.t = app.num("Edit153");
-    s.A = metric ? s.T * s.W : s.W * s.T;
-    const double sqMils = metric ? s.A * kSqMilsPerSqMm : s.A;
-    s.I = sqMils * 0.188 / std::pow(s.t, 0.5);
-    // A negative width (or copper) has no cross-section, and a time of zero
-    // or below no fusing current.
+    s.W = app.num(p.Edit140);
+    s.t = app.num(p.Edit153);
+    s.A = s.W * s.T;
+    s.I = fusingCurrent(metric ? s.A * kSqMilsPerSqMm : s.A, s.t);
+    // A negative width (or copper) has no cross-section.
     const bool area = s.A >= 0;
-    app.c("Edit159").setText(area ? resultText(metric ? "%.3f Sq.mm" : "%.2f Sq.mils", s.A) : "N/A");
-    app.c("Edit160").setText(area && s.t > 0 ? resultText("%.4f Amps", s.I) : "N/A");
+    p.Edit159.setText(area ? resultText(metric ? "%.3f Sq.mm" : "%.2f Sq.mils", s.A) : "N/A");
+    p.Edit160.setText(area ? resultText("%.4f Amps", s.I) : "N/A");
 }
 
-void unitsSwitch(App& app, bool metric) {
-    unitCaption(app, "Edit155", metric);
-    convertLength(app, "Edit140", metric);
+void unitCaptions(App& app, bool metric) {
+    FusingPanel& p = app.panel<FusingPanel>();
+    unitCaption(p.Edit155, metric);
+    p.Image24.setPicture(metric ? "pictures/fusing_conductor_metric.svg" : "pictures/fusing_conductor.svg");
 }
+
+void unitConversions(App& app, bool metric) { convertLength(app, app.panel<FusingPanel>().Edit140, metric); }
+
+// The fusing current does not depend on the ambient temperature.
+void onSelect(App& app) { app.shared().GroupBox4.setEnabled(false); }
+
+void install(App& app) { app.bindPanel<FusingPanel>(); }
 
 }  // namespace
 
 const CalculatorModule fusingCurrentModule{
-    "panels/fusing.win", nullptr, ComputeFusing, nullptr, unitsSwitch, nullptr,
+    .panel = "panels/fusing.win",
+    .install = install,
+    .compute = ComputeFusing,
+    .unitCaptions = unitCaptions,
+    .unitConversions = unitConversions,
+    .onSelect = onSelect,
 };
 
 }  // namespace tv

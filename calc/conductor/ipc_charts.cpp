@@ -116,4 +116,12 @@ double correctedResistivity(double conductorTemp, bool metric) {
     return copperResistivity(conductorTemp, metric) * (1 + 0.00393 * (conductorTemp - 20));
 }
 
+const char* ipcModeText(int version) {
+    switch (version) {
+        case 1: return "IPC-2152 without modifiers mode";
+        case 2: return "IPC-2221 mode";
+        default: return "IPC-2152 with modifiers mode";
+    }
+}
+
 }  // namespace tv

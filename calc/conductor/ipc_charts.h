@@ -38,4 +38,8 @@ double copperResistivity(double conductorTemp, bool metric);
 // The same corrected with the temperature coefficient 0.00393 about 20 degrees C.
 double correctedResistivity(double conductorTemp, bool metric);
 
+// The mode label of the via and conductor panels for the IPC version of the
+// options window (0 IPC-2152 with modifiers, 1 without, 2 IPC-2221).
+const char* ipcModeText(int version);
+
 }  // namespace tv

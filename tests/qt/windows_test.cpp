@@ -157,7 +157,7 @@ TEST_F(Windows, StatusBarShowsTheHintUnderTheMouse) {
 TEST_F(Windows, ClickingARadioItemRaisesItsGroupsClickOnce) {
     tv::Component& units = app->c("RadioGroup6");
     int clicks = 0;
-    tv::Component::chain(units.onClick, [&] { ++clicks; });
+    units.onClick.chain([&] { ++clicks; });
     auto* group = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup6"));
     ASSERT_TRUE(group);
 

@@ -75,3 +75,21 @@ TEST(CFormat, PrintfFormatsAlwaysWithAPoint) {
     EXPECT_EQ(cformat("100%%", {}), "100%");
     std::setlocale(LC_NUMERIC, "C");
 }
+
+TEST(CommaForm, ReplacesDecimalPointsOnly) {
+    struct Case {
+        const char* point;
+        const char* comma;
+    } cases[] = {
+        {"0.0254", "0,0254"},
+        {"Minimum plating thickness can't be less than 0.0025mm",
+         "Minimum plating thickness can't be less than 0,0025mm"},
+        {"10", "10"},
+        {"Via hole diameter can't be empty, using default of 10mils",
+         "Via hole diameter can't be empty, using default of 10mils"},
+        {"34.5575 Sq.mils", "34,5575 Sq.mils"},
+        {"below 0.1mils. Try 2.", "below 0,1mils. Try 2."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(tv::commaForm(c.point), c.comma);
+}
+

@@ -61,8 +61,10 @@ TEST(ComponentEvents, AssignmentsRaiseClicksOnlyOnChange) {
     Component& t = f.add(Kind::TabControl, "T", "");
     Component& e = f.add(Kind::Edit, "E", "");
     int clicks = 0, changes = 0;
-    r.onClick = c.onClick = [&] { ++clicks; };
-    t.onChange = e.onChange = [&] { ++changes; };
+    r.onClick = [&] { ++clicks; };
+    c.onClick = [&] { ++clicks; };
+    t.onChange = [&] { ++changes; };
+    e.onChange = [&] { ++changes; };
     r.setItems({"a", "b"});
     r.setItemIndex(1);
     r.setItemIndex(1);

@@ -1,0 +1,49 @@
+#pragma once
+// Goal seek and sweep over any calculator: every calculator is fields in, a
+// recalculation, fields out, so one solver and one sweep serve them all. The
+// search tries values the user never typed: its messages are held back and
+// the window is put back as it was, except for the answer, which is written
+// and recalculated once as if typed.
+#include <string>
+#include <vector>
+
+namespace tv {
+
+class App;
+class Component;
+
+// The leading number of a result text ("50.0000 Ohms" -> 50, "12.5 %"); NaN
+// for "N/A" or a text that does not start with a number. Results always use
+// a point.
+double resultNumber(const std::string& text);
+
+struct SolveOutcome {
+    bool found = false;
+    double input = 0;     // the answer, or the input of the nearest result
+    double result = 0;    // the result shown, or the nearest one reached
+    int recalculations = 0;
+    std::string message;  // what the user is told when no value reaches the target
+};
+
+// Finds the input value whose recalculation shows `target` in `result`:
+// brackets the root by expanding from the current value (keeping its sign),
+// then Brent's method. `inputName` names the input in the message.
+SolveOutcome goalSeek(App& app, Component& input, Component& result, double target,
+                      const std::string& inputName);
+
+struct SweepPoint {
+    double input;
+    std::vector<double> results;  // NaN: a gap (a message or no finite value)
+};
+
+// Steps the input from `from` to `to` in `steps` intervals (steps + 1
+// points), linearly or logarithmically, recording the results; the window is
+// restored afterwards. A logarithmic sweep needs two ends of the same sign.
+std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to, int steps,
+                              const std::vector<Component*>& results, bool logarithmic);
+
+// The sweep as tab- or comma-separated lines with a header; gaps are empty.
+std::vector<std::string> sweepTable(const std::vector<SweepPoint>& points, const std::string& inputName,
+                                    const std::vector<std::string>& resultNames, char separator);
+
+}  // namespace tv
