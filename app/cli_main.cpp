@@ -9,7 +9,7 @@
 
 namespace {
 
-const char* kUsage = "usage: tolvane-cli [--settings FILE] [--decimal point|comma|other] [SCRIPT]\n";
+const char* kUsage = "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [SCRIPT]\n";
 
 int usage() {
     std::cerr << kUsage;
@@ -34,9 +34,11 @@ int main(int argc, char** argv) {
     std::string settingsFile, script;
     std::string separator;
     bool haveSeparator = false;
+    bool neverInstalled = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--settings" && i + 1 < argc) settingsFile = argv[++i];
+        else if (a == "--never-installed") neverInstalled = true;
         else if (a == "--decimal" && i + 1 < argc) {
             std::string d = argv[++i];
             if (d == "point") separator = ".";
@@ -72,6 +74,9 @@ int main(int argc, char** argv) {
     }
 
     tv::ScriptDriver driver(*key, separator, std::cout, std::cerr);
+    // A missing settings file is installed with the defaults at start, as the
+    // desktop program does, unless the never-installed case is asked for.
+    driver.setInstallOnFirstStart(!neverInstalled);
     try {
         driver.start();
     } catch (const std::exception& e) {

@@ -22,6 +22,7 @@
 #include "program.h"
 #include "qt_platform.h"
 #include "qt_windows.h"
+#include "repair.h"
 #include "themes.h"
 
 namespace {
@@ -91,6 +92,9 @@ int main(int argc, char** argv) {
 
     tv::QtPlatform platform(kTitle);
     tv::IniSettingsKey key(tv::IniSettingsKey::userPath());
+    // The first start on this account installs the defaults, as an installer
+    // would, so that the settings load finds a repaired key.
+    tv::installOnFirstStart(key);
     tv::App app(platform, key, tv::functionCatalogue(), tv::systemDecimalSeparator());
     // A damaged window description: say what is wrong instead of starting.
     auto cannotStart = [&](const std::exception& e) {
