@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth
+  file  # the Debian package build reads the programs' types with it
 )
 missing=()
 for p in "${packages[@]}"; do
