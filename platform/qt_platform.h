@@ -43,6 +43,7 @@ public:
     QPrinter& printer();
     void showWindow(const std::string& form) override;
     void closeWindow(const std::string& form) override;
+    void showAnalysis(AnalysisWindow which) override;
 
     // What a shell-open target stands for: a web or mail address as it is
     // ("www." gets https), anything else a file relative to the working directory.

@@ -155,15 +155,14 @@ std::optional<Bracket> bracketRoot(double x0, double f0, const std::function<dou
     return std::nullopt;
 }
 
-}  // namespace
-
-double resultNumber(const std::string& text) {
+// The length of the number a result text starts with; 0 when it has none.
+size_t numberLength(const std::string& text) {
     size_t end = 0;
     const size_t n = text.size();
     if (end < n && (text[end] == '-' || text[end] == '+')) ++end;
     const size_t digitsFrom = end;
     while (end < n && ((text[end] >= '0' && text[end] <= '9') || text[end] == '.')) ++end;
-    if (end == digitsFrom) return kNaN;
+    if (end == digitsFrom) return 0;
     if (end < n && (text[end] == 'e' || text[end] == 'E')) {
         size_t e = end + 1;
         if (e < n && (text[e] == '-' || text[e] == '+')) ++e;
@@ -172,11 +171,38 @@ double resultNumber(const std::string& text) {
             end = e;
         }
     }
+    return end;
+}
+
+// A CSV or tab-separated cell: quoted when it holds the separator or a quote.
+std::string cell(const std::string& text, char separator) {
+    if (text.find(separator) == std::string::npos && text.find('"') == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char ch : text) {
+        if (ch == '"') quoted += '"';
+        quoted += ch;
+    }
+    return quoted + '"';
+}
+
+}  // namespace
+
+double resultNumber(const std::string& text) {
+    const size_t end = numberLength(text);
+    if (end == 0) return kNaN;
     try {
         return readFloat(text.substr(0, end), ".");
     } catch (const ConversionError&) {
         return kNaN;
     }
+}
+
+std::string resultUnit(const std::string& text) {
+    const size_t end = numberLength(text);
+    if (end == 0 || !std::isfinite(resultNumber(text))) return {};
+    const size_t from = text.find_first_not_of(" \t", end);
+    if (from == std::string::npos) return {};
+    return text.substr(from, text.find_last_not_of(" \t") + 1 - from);
 }
 
 SolveOutcome goalSeek(App& app, Component& input, Component& result, double target,
@@ -225,7 +251,8 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
 }
 
 std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to, int steps,
-                              const std::vector<Component*>& results, bool logarithmic) {
+                              const std::vector<Component*>& results, bool logarithmic,
+                              const SweepProgress& progress) {
     std::vector<SweepPoint> points;
     if (steps < 1) steps = 1;
     Trial trial(app);
@@ -236,21 +263,23 @@ std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to
         const bool ok = trial.run(input, x);
         for (Component* r : results) p.results.push_back(ok ? resultNumber(r->text()) : kNaN);
         points.push_back(std::move(p));
+        if (progress && !progress(i + 1, steps + 1)) break;
     }
     return points;
 }
 
 std::vector<std::string> sweepTable(const std::vector<SweepPoint>& points, const std::string& inputName,
-                                    const std::vector<std::string>& resultNames, char separator) {
+                                    const std::vector<std::string>& resultNames, char separator,
+                                    const std::string& decimal) {
     std::vector<std::string> lines;
-    std::string header = inputName;
-    for (const auto& n : resultNames) header += separator + n;
+    std::string header = cell(inputName, separator);
+    for (const auto& n : resultNames) header += separator + cell(n, separator);
     lines.push_back(header);
     for (const auto& p : points) {
-        std::string line = generalText(p.input, ".");
+        std::string line = generalText(p.input, decimal);
         for (double r : p.results) {
             line += separator;
-            if (std::isfinite(r)) line += generalText(r, ".");
+            if (std::isfinite(r)) line += generalText(r, decimal);
         }
         lines.push_back(line);
     }
