@@ -47,6 +47,8 @@ GoalSeekDialog::GoalSeekDialog(QtWindows& windows, QWidget* parent) : AnalysisDi
     status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 2);
     layout->addWidget(status_);
 
+    // Enter in the target solves; only a click closes.
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     QPushButton* solve = buttons->addButton("Solve", QDialogButtonBox::ActionRole);
     solve->setObjectName("solve");
     solve->setDefault(true);

@@ -53,10 +53,12 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
     to_->setObjectName("to");
     unit_ = new QLabel;
     auto* ends = new QHBoxLayout;
+    for (QLineEdit* end : {from_, to_}) end->setMaximumWidth(140);
     ends->addWidget(from_);
     ends->addWidget(new QLabel("to"));
     ends->addWidget(to_);
     ends->addWidget(unit_);
+    ends->addStretch(1);
     grid->addWidget(new QLabel("From:"), 1, 0);
     grid->addLayout(ends, 1, 1, 1, 3);
     steps_ = new QSpinBox;
@@ -108,6 +110,8 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
     status_->setObjectName("status");
     layout->addWidget(status_);
 
+    // Enter sweeps; Copy, Save and Close take a click.
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     QPushButton* sweepButton = buttons->addButton("Sweep", QDialogButtonBox::ActionRole);
     sweepButton->setObjectName("sweep");
     sweepButton->setDefault(true);
@@ -115,6 +119,8 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
     copy_->setObjectName("copy");
     save_ = buttons->addButton("Save CSV...", QDialogButtonBox::ActionRole);
     save_->setObjectName("save");
+    copy_->setAutoDefault(false);
+    save_->setAutoDefault(false);
     copy_->setEnabled(false);
     save_->setEnabled(false);
     connect(sweepButton, &QPushButton::clicked, this, &SweepDialog::runSweep);

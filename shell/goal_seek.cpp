@@ -174,6 +174,14 @@ size_t numberLength(const std::string& text) {
     return end;
 }
 
+// x rounded to a number of significant digits.
+double roundedTo(double x, int digits) {
+    if (x == 0 || !std::isfinite(x)) return x;
+    const double scale = std::pow(10.0, digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(x)))));
+    const double r = std::round(x * scale) / scale;
+    return std::isfinite(r) ? r : x;
+}
+
 // A CSV or tab-separated cell: quoted when it holds the separator or a quote.
 std::string cell(const std::string& text, char separator) {
     if (text.find(separator) == std::string::npos && text.find('"') == std::string::npos) return text;
@@ -209,7 +217,9 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
                       const std::string& inputName) {
     SolveOutcome out;
     const double x0 = app.num(input);
+    const double tolerance = 1e-6 * std::max(1.0, std::fabs(target));
     double answer = kNaN;
+    std::string answerText = input.text();
     Nearest nearest;
     {
         Trial trial(app);
@@ -223,17 +233,26 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
             answer = x0;
         } else if (auto br = bracketRoot(x0, f0, g)) {
             const double x = br->fb == 0 ? br->b : brent(*br, g);
-            // A jump across the target (a table step) is no solution.
-            const double y = trial.value(input, result, x);
-            if (std::isfinite(y) && std::fabs(y - target) <= 1e-6 * std::max(1.0, std::fabs(target)))
-                answer = x;
+            // The answer as a user would type it: the fewest digits that
+            // still show the target, and no more characters than the field
+            // takes. A jump across the target (a table step) is no solution.
+            for (int digits = 1; digits <= 15 && !std::isfinite(answer); ++digits) {
+                const double v = roundedTo(x, digits);
+                const std::string text = app.numberText(v);
+                if (input.maxLength() > 0 && static_cast<int>(text.size()) > input.maxLength()) continue;
+                const double y = trial.value(input, result, v);
+                if (std::isfinite(y) && std::fabs(y - target) <= tolerance) {
+                    answer = v;
+                    answerText = text;
+                }
+            }
         }
         out.recalculations = trial.runs;
     }
     if (std::isfinite(answer)) {
         out.found = true;
         out.input = answer;
-        input.setText(app.numberText(answer));
+        input.setText(answerText);
         app.Button1Click();
         ++out.recalculations;
         out.result = resultNumber(result.text());
