@@ -9,9 +9,23 @@
 
 namespace {
 
+const char* kUsage = "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [SCRIPT]\n";
+
 int usage() {
-    std::cerr << "usage: tolvane-cli [--settings FILE] [--decimal point|comma|other] [SCRIPT]\n";
+    std::cerr << kUsage;
     return 2;
+}
+
+int help() {
+    std::cout << kUsage
+              << "\nRuns Tolvane's calculators without a window: the commands of SCRIPT (or\n"
+                 "standard input), one per line, e.g. \"set Edit15 12\", \"enter Edit15\", \"show Edit17\".\n\n"
+                 "  --settings FILE   keep the settings in this INI file (default: in memory)\n"
+                 "  --decimal SEP     the user's decimal separator: point, comma or other\n"
+                 "  --help            show this help\n\n"
+                 "Exit status: 0 all expectations held, 1 one failed, 2 script error.\n"
+                 "See tolvane-cli(1) for the commands.\n";
+    return 0;
 }
 
 }  // namespace
@@ -20,9 +34,11 @@ int main(int argc, char** argv) {
     std::string settingsFile, script;
     std::string separator;
     bool haveSeparator = false;
+    bool neverInstalled = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--settings" && i + 1 < argc) settingsFile = argv[++i];
+        else if (a == "--never-installed") neverInstalled = true;
         else if (a == "--decimal" && i + 1 < argc) {
             std::string d = argv[++i];
             if (d == "point") separator = ".";
@@ -30,10 +46,8 @@ int main(int argc, char** argv) {
             else if (d == "other") separator = "'";
             else return usage();
             haveSeparator = true;
-        } else if (a == "--help" || a == "-h") {
-            usage();
-            return 0;
-        } else if (!a.empty() && a[0] == '-' && a != "-") return usage();
+        } else if (a == "--help" || a == "-h") return help();
+        else if (!a.empty() && a[0] == '-' && a != "-") return usage();
         else if (script.empty()) script = a;
         else return usage();
     }
@@ -60,6 +74,9 @@ int main(int argc, char** argv) {
     }
 
     tv::ScriptDriver driver(*key, separator, std::cout, std::cerr);
+    // A missing settings file is installed with the defaults at start, as the
+    // desktop program does, unless the never-installed case is asked for.
+    driver.setInstallOnFirstStart(!neverInstalled);
     try {
         driver.start();
     } catch (const std::exception& e) {

@@ -90,12 +90,13 @@ void App::ValidateAmbient() {
         edit.setText("200");
         ambient = 200;
     }
-    c("ProgressBar2").setPosition(static_cast<int>(std::trunc(ambient)));
     if (ambient < -80) {
         message("Minimum ambient temperature can't be less than -80C");
         edit.setText("-80");
         ambient = -80;
     }
+    // Clamped first: only a number in -80..200 may become the bar's integer.
+    c("ProgressBar2").setPosition(static_cast<int>(std::trunc(ambient)));
     temp.ambient = ambient;
     temp.ambientF = ambient * 1.8 + 32;
     c("Label4").setCaption(cformat("%0.1f", {temp.ambientF}));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cctype>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 namespace tv {
@@ -164,7 +165,14 @@ double asDouble(const FormatArg& a) {
 
 long long asInt(const FormatArg& a) {
     if (auto i = std::get_if<long long>(&a)) return *i;
-    if (auto d = std::get_if<double>(&a)) return static_cast<long long>(*d);
+    if (auto d = std::get_if<double>(&a)) {
+        // Only a value inside the range of long long converts; beyond it the
+        // nearest end, and no number at all prints 0.
+        if (std::isnan(*d)) return 0;
+        if (*d >= 9.2e18) return std::numeric_limits<long long>::max();
+        if (*d <= -9.2e18) return std::numeric_limits<long long>::min();
+        return static_cast<long long>(*d);
+    }
     return 0;
 }
 

@@ -4,13 +4,13 @@ namespace tv {
 
 bool MemorySettingsKey::openForWrite() {
     if (!writable) return false;
-    exists = true;
+    installed = true;
     open_ = true;
     return true;
 }
 
 bool MemorySettingsKey::openReadOnly() {
-    open_ = exists;
+    open_ = installed;
     return open_;
 }
 
@@ -25,14 +25,22 @@ void MemorySettingsKey::write(const std::string& name, const std::string& text) 
     values[name] = text;
 }
 
+void MemorySettingsKey::writeAll(const std::vector<std::pair<std::string, std::string>>& all) {
+    if (!open_ || !writable) {
+        std::string first = all.empty() ? std::string() : all.front().first;
+        throw SettingsError("Failed to set data for '" + first + "'");
+    }
+    for (const auto& [name, text] : all) values[name] = text;
+}
+
 std::optional<std::string> MemorySettingsKey::peek(const std::string& name) {
     auto it = values.find(name);
-    if (!exists || it == values.end()) return std::nullopt;
+    if (!installed || it == values.end()) return std::nullopt;
     return it->second;
 }
 
 void MemorySettingsKey::put(const std::string& name, const std::string& text) {
-    exists = true;
+    installed = true;
     values[name] = text;
 }
 

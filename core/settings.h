@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tv {
@@ -28,6 +29,11 @@ public:
     virtual std::string read(const std::string& name) = 0;
     // Throws SettingsError when the key is not open or the write fails.
     virtual void write(const std::string& name, const std::string& text) = 0;
+    // Writes several values in one step: afterwards the key holds all of them
+    // or, when the write fails (or the program is killed), none.
+    virtual void writeAll(const std::vector<std::pair<std::string, std::string>>& values) = 0;
+    // Whether the key exists at all, readable or not (false: never installed).
+    virtual bool exists() = 0;
     virtual void close() = 0;
 
     // What another program sees or does (script commands store/unstore).
@@ -36,10 +42,10 @@ public:
     virtual void remove(const std::string& name) = 0;
 };
 
-// A key held in memory; `exists` false is a key never installed.
+// A key held in memory; `installed` false is a key never installed.
 class MemorySettingsKey : public SettingsKey {
 public:
-    bool exists = true;
+    bool installed = true;
     bool writable = true;
     std::map<std::string, std::string> values;
 
@@ -47,6 +53,8 @@ public:
     bool openReadOnly() override;
     std::string read(const std::string& name) override;
     void write(const std::string& name, const std::string& text) override;
+    void writeAll(const std::vector<std::pair<std::string, std::string>>& values) override;
+    bool exists() override { return installed; }
     void close() override { open_ = false; }
     std::optional<std::string> peek(const std::string& name) override;
     void put(const std::string& name, const std::string& text) override;

@@ -33,12 +33,12 @@ void rebuildCopper(Component& g, const std::vector<CopperRow>& table, bool metri
                    const std::string& storedIndex) {
     std::vector<std::string> items;
     for (const auto& r : table) items.push_back(metric ? r.metricCaption : r.imperialCaption);
-    // An index that is not stored (a key never installed) keeps the selection
-    // instead of stopping the switch half-way.
-    int previous = g.itemIndex();
-    int index = previous;
+    // An index that is not stored (a key never installed) or lies outside the
+    // table keeps the selection instead of stopping the switch half-way.
+    int index = g.itemIndex();
     try {
-        index = readInt(storedIndex);
+        int stored = readInt(storedIndex);
+        if (stored >= 0 && stored < static_cast<int>(table.size())) index = stored;
     } catch (const ConversionError&) {
     }
     g.setItems(items);

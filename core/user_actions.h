@@ -15,6 +15,12 @@ namespace user {
 
 // Replaces the text of an edit, memo or combo box (change handler on change).
 void typeText(App& app, Component& c, const std::string& text);
+// The most characters a user can type into an edit field (its maximum length,
+// or the widget's own limit of 32767 when it has none); 0 for no limit.
+int lengthLimit(const Component& c);
+// What the field keeps of a typed text: the first lengthLimit characters
+// (counted as the widget counts them, in UTF-16 units).
+std::string keptText(const Component& c, const std::string& text);
 // Enter: key-down and key-press of code 13.
 void pressEnter(App& app, Component& c);
 // A click: a check box toggles; anything else runs its click handler.

@@ -1,7 +1,10 @@
 #pragma once
 // The per-user settings key as an INI file written by QSettings: section
 // [General], one Name=text line per value. A missing file is a key that was
-// never installed. Every write is synced to disk at once.
+// never installed; a path that is not a regular file (a named pipe, a
+// directory, a device) is a key that can be neither read nor written. Every
+// write is synced to disk at once, by replacing the whole file, so that a
+// program killed while writing leaves the old file or the new one.
 #include <memory>
 #include <string>
 
@@ -22,6 +25,8 @@ public:
     bool openReadOnly() override;
     std::string read(const std::string& name) override;
     void write(const std::string& name, const std::string& text) override;
+    void writeAll(const std::vector<std::pair<std::string, std::string>>& values) override;
+    bool exists() override;
     void close() override;
     std::optional<std::string> peek(const std::string& name) override;
     void put(const std::string& name, const std::string& text) override;

@@ -38,13 +38,24 @@ QWidget* QtPlatform::dialogParent() const {
     return w;
 }
 
+QMessageBox::Icon QtPlatform::iconFor(const std::string& text) {
+    // Words of a refusal, a limit, a correction or a fault.
+    static const char* const warnings[] = {"can't", "cannot", "can not", "not ", "n't ", "error", "invalid",
+                                           "must", "should", "greater than", "less than", "warning",
+                                           "failed", "unable", "too "};
+    QString t = qs(text).toLower();
+    for (const char* w : warnings)
+        if (t.contains(QLatin1String(w))) return QMessageBox::Warning;
+    return QMessageBox::Information;
+}
+
 void QtPlatform::showMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, title_, qs(text), QMessageBox::Ok, dialogParent());
+    QMessageBox box(iconFor(text), title_, qs(text), QMessageBox::Ok, dialogParent());
     box.exec();
 }
 
 bool QtPlatform::ask(const std::string& text, const std::string& caption) {
-    QMessageBox box(QMessageBox::Question, caption.empty() ? title_ : qs(caption), qs(text),
+    QMessageBox box(iconFor(text), caption.empty() ? title_ : qs(caption), qs(text),
                     QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;

@@ -1,6 +1,7 @@
 #pragma once
 // The platform services of the GUI: message boxes, the desktop shell, the
 // event loop, files, colour themes, printing and the program's windows.
+#include <QMessageBox>
 #include <QString>
 #include <QUrl>
 #include <memory>
@@ -44,6 +45,10 @@ public:
     void showWindow(const std::string& form) override;
     void closeWindow(const std::string& form) override;
     void showAnalysis(AnalysisWindow which) override;
+
+    // The icon of a message box: a warning for a refusal, a limit, a
+    // correction or a fault; information for anything else.
+    static QMessageBox::Icon iconFor(const std::string& text);
 
     // What a shell-open target stands for: a web or mail address as it is
     // ("www." gets https), anything else a file relative to the working directory.

@@ -47,9 +47,8 @@ void installKeys(App& app, Form& form) {
 
 // A spin button recalculates when the step is requested and again once its
 // field shows the new value.
-void installSpin(App& app, const char* name) {
+void installSpin(App& app, Component& spin) {
     App* a = &app;
-    Component& spin = app.c(name);
     if (!spin.onChanging) spin.onChanging = [a] { a->Button1Click(); };
     if (!spin.onClick) spin.onClick = [a] { a->Button1Click(); };
 }
@@ -117,7 +116,6 @@ void buildWindows(App& app) {
     app.c("Edit2").onExit = [a] { a->ValidateAmbient(); };
     app.c("UpDown2").onExit = [a] { a->ValidateAmbient(); };
     installStackup(app);
-    for (const char* spin : {"UpDown1", "UpDown2", "UpDown6"}) installSpin(app, spin);
 
     app.c("Exit1").onClick = [a] { a->endProgram(0); };
     app.c("Exit3").onClick = [a] { a->endProgram(0); };
@@ -135,6 +133,10 @@ void buildWindows(App& app) {
     installPrinting(app);
     installToolsMenu(app);
 
+    // Every spin button of the main window recalculates (the shared ones and
+    // those on the panels), unless its module installed its own handlers.
+    for (const auto& comp : app.Form1.components())
+        if (comp->kind() == Kind::UpDown) installSpin(app, *comp);
     for (Form* form : {&app.Form1, &app.Form2, &app.Form5, &app.Form6, &app.Form8}) installKeys(app, *form);
 }
 

@@ -13,7 +13,8 @@ void buildWindows(App& app);
 // progress, then the first recalculation.
 void StartupSequence(App& app);
 // The splash window's on-show handler: loads the settings into the windows.
-void SplashFormShow(App& app);
+// `selected` (when given) is set once the stored function's selection ran.
+void SplashFormShow(App& app, bool* selected = nullptr);
 
 // Shows a secondary window, disabling the main window until every window
 // shown this way has closed again.

@@ -19,6 +19,30 @@ std::vector<std::string> repairFileLines() {
     return lines;
 }
 
+bool installDefaults(SettingsKey& key) {
+    if (!key.openForWrite()) return false;
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const auto& d : repairDefaults()) values.emplace_back(d.name, d.value);
+    // All thirteen in one write: a failure or a kill leaves no half-repaired key.
+    try {
+        key.writeAll(values);
+    } catch (...) {
+        key.close();
+        throw;
+    }
+    key.close();
+    return true;
+}
+
+bool installOnFirstStart(SettingsKey& key) {
+    if (key.exists()) return false;
+    try {
+        return installDefaults(key);
+    } catch (const SettingsError&) {
+        return false;  // the start goes on as with a key never installed
+    }
+}
+
 namespace {
 
 const char* kFileName = "CVXD_Reg.reg";
@@ -31,18 +55,10 @@ void runRepair(App& app) {
         app.message("Cannot create file \"" + path + "\". The repair was not carried out.");
         return;
     }
-    SettingsKey& key = app.settings.key();
-    if (!key.openForWrite()) {
+    if (!installDefaults(app.settings.key())) {
         app.message("The settings could not be opened for writing. The repair was not carried out.");
         return;
     }
-    try {
-        for (const auto& d : repairDefaults()) key.write(d.name, d.value);
-    } catch (...) {
-        key.close();
-        throw;
-    }
-    key.close();
     closeModalWindow(app, "Form8");
     app.endProgram(0);
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "script_driver.h"
 
 #include <filesystem>
@@ -6,6 +7,7 @@
 #include <sstream>
 
 #include "program.h"
+#include "repair.h"
 #include "tokens.h"
 #include "user_actions.h"
 
@@ -61,6 +63,7 @@ ScriptDriver::~ScriptDriver() = default;
 
 void ScriptDriver::start() {
     app_.reset();
+    if (installOnFirstStart_) installOnFirstStart(key_);
     app_ = std::make_unique<App>(platform_, key_, functionCatalogue(), separator_);
     buildWindows(*app_);
     StartupSequence(*app_);
@@ -137,15 +140,81 @@ ScriptDriver::Target ScriptDriver::resolve(const std::string& name, bool allowPr
     return t;
 }
 
+namespace {
+
+// The component and the groups it sits in, innermost first.
+std::vector<Component*> withParents(Component& c) {
+    std::vector<Component*> chain{&c};
+    const size_t most = c.form().components().size() + 1;
+    while (chain.size() <= most && !chain.back()->parentName().empty()) {
+        Component* parent = c.form().find(chain.back()->parentName());
+        if (!parent) break;
+        chain.push_back(parent);
+    }
+    return chain;
+}
+
+}  // namespace
+
+std::string ScriptDriver::unreachable(Component& c) {
+    Form& form = c.form();
+    const std::vector<Component*> chain = withParents(c);
+    // The tray icon's popup menu stays usable while its window is hidden or
+    // disabled.
+    const bool popup = std::any_of(chain.begin(), chain.end(), [](Component* p) { return p->kind() == Kind::PopupMenu; });
+    if (popup) {
+        for (Component* p : chain)
+            if (!p->enabled()) return c.name() + " is disabled";
+        return {};
+    }
+    if (&c != &form.self() && !form.self().visible()) return c.name() + " is in " + form.name() + ", which is not shown";
+    for (Component* p : chain) {
+        std::string whose = p == &c ? std::string() : " (" + p->name() + " is hidden)";
+        if (!p->visible()) return c.name() + " is not visible" + whose;
+    }
+    for (Component* p : chain) {
+        std::string whose = p == &c ? std::string() : " (" + p->name() + " is disabled)";
+        if (!p->enabled()) return c.name() + " is disabled" + whose;
+    }
+    if (!form.self().enabled()) return c.name() + " is disabled (" + form.name() + " is disabled)";
+    return {};
+}
+
 void ScriptDriver::requireRunning(const std::string& command) {
     if (app_->ended) throw ScriptError(command + ": the program has ended (use restart)");
 }
 
+namespace {
+
+// "[point,comma] command": whether the line runs under this separator, and the
+// command without its prefix.
+bool forThisSeparator(std::string& line, DecimalMode mode) {
+    if (line.empty() || line[0] != '[') return true;
+    size_t close = line.find(']');
+    if (close == std::string::npos) throw ScriptError("missing ] after the separator names");
+    std::stringstream names(line.substr(1, close - 1));
+    bool mine = false;
+    for (std::string name; std::getline(names, name, ',');) {
+        DecimalMode m;
+        if (name == "point") m = DecimalMode::Point;
+        else if (name == "comma") m = DecimalMode::Comma;
+        else if (name == "other") m = DecimalMode::Other;
+        else throw ScriptError("unknown separator " + name + " (point, comma or other)");
+        mine = mine || m == mode;
+    }
+    line.erase(0, close + 1);
+    return mine;
+}
+
+}  // namespace
+
 bool ScriptDriver::execute(const std::string& rawLine, int number) {
     line_ = number;
+    std::string line = rawLine;
+    if (!forThisSeparator(line, decimalModeOf(separator_))) return true;
     std::vector<std::string> tok;
     try {
-        tok = tokenize(rawLine);
+        tok = tokenize(line);
     } catch (const TokenError& e) {
         throw ScriptError(e.what());
     }
@@ -157,15 +226,6 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
     auto fail = [&](const std::string& what) {
         out_ << "FAIL line " << number << ": " << what << "\n";
         return false;
-    };
-    // The tray icon's popup menu stays usable while its window is disabled.
-    auto inPopupMenu = [&](Component& c) {
-        for (Component* p = c.form().find(c.parentName()); p; p = c.form().find(p->parentName()))
-            if (p->kind() == Kind::PopupMenu) return true;
-        return false;
-    };
-    auto usable = [&](Component& c) {
-        return c.enabled() && (c.form().self().enabled() || inPopupMenu(c));
     };
 
     if (cmd == "restart") {
@@ -253,9 +313,29 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
         return true;
     }
     if (cmd == "dump") {
-        if (tok.size() > 2) throw ScriptError("dump takes at most one window");
-        Form* f = tok.size() == 2 ? app_->form(tok[1]) : &app_->Form1;
-        if (!f) throw ScriptError("unknown window " + tok[1]);
+        // dump [FORM] [NAME...]: the window, or the named components with
+        // everything inside them.
+        size_t first = 1;
+        Form* f = &app_->Form1;
+        if (tok.size() > 1) {
+            if (Form* named = app_->form(tok[1])) {
+                f = named;
+                first = 2;
+            }
+        }
+        std::vector<Component*> roots;
+        for (size_t i = first; i < tok.size(); ++i) {
+            Component* root = f->find(tok[i]);
+            if (!root) throw ScriptError("unknown component " + tok[i] + " in " + f->name());
+            roots.push_back(root);
+        }
+        auto inside = [&](Component& c) {
+            if (roots.empty()) return true;
+            for (Component* p : withParents(c))
+                for (Component* root : roots)
+                    if (p == root) return true;
+            return false;
+        };
         auto dumpOne = [&](Component& c) {
             out_ << c.name() << " " << kindName(c.kind()) << " caption=" << quote(c.text())
                  << " visible=" << boolText(c.visible()) << " enabled=" << boolText(c.enabled());
@@ -264,13 +344,20 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
             out_ << " color=" << colorText(c.color()) << " at=" << c.left() << "," << c.top() << ","
                  << c.width() << "," << c.height() << "\n";
         };
-        dumpOne(f->self());
-        for (const auto& c : f->components()) dumpOne(*c);
+        if (roots.empty()) dumpOne(f->self());
+        for (const auto& c : f->components())
+            if (inside(*c)) dumpOne(*c);
         return true;
     }
 
     if (cmd == "solve" || cmd == "sweep") {
         requireRunning(cmd);
+        // The input is typed as a user would type it.
+        if (tok.size() > 1) {
+            Component& input = *resolve(tok[1], false).component;
+            if (std::string why = unreachable(input); !why.empty()) return fail(why);
+            if (input.readOnly()) return fail(input.name() + " is read-only");
+        }
         analyse(tok);
         return true;
     }
@@ -283,7 +370,7 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
     requireRunning(cmd);
     Target t = resolve(tok.size() > 1 ? tok[1] : std::string(), false);
     Component& c = *t.component;
-    if (!usable(c)) return fail(c.name() + " is disabled");
+    if (std::string why = unreachable(c); !why.empty()) return fail(why);
 
     auto integer = [&](const char* what) {
         try {
@@ -296,7 +383,14 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
     if (cmd == "set") {
         need(2);
         if (!isInput(c.kind())) throw ScriptError(c.name() + " takes no text");
-        user::typeText(a, c, tok[2]);
+        // A drop-down list and a read-only field take no typing.
+        if (c.kind() == Kind::ComboBox) return fail(c.name() + " is a drop-down list (use pick)");
+        if (c.readOnly()) return fail(c.name() + " is read-only");
+        std::string kept = user::keptText(c, tok[2]);
+        user::typeText(a, c, kept);
+        if (kept != tok[2])
+            return fail(c.name() + " takes at most " + std::to_string(user::lengthLimit(c)) +
+                        " characters; it keeps " + quote(kept));
     } else if (cmd == "enter") {
         need(1);
         user::pressEnter(a, c);
@@ -315,7 +409,9 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
         user::pick(a, c, index);
     } else if (cmd == "slide") {
         need(2);
-        user::slide(a, c, integer("a position"));
+        int position = integer("a position");
+        if (c.kind() != Kind::TrackBar) return fail(c.name() + " is not a track bar");
+        user::slide(a, c, position);
     } else if (cmd == "spin") {
         need(2);
         if (c.kind() != Kind::UpDown) throw ScriptError(c.name() + " is not a spin button");

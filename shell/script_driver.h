@@ -45,8 +45,12 @@ public:
     ScriptDriver(SettingsKey& key, std::string userSeparator, std::ostream& out, std::ostream& err);
     ~ScriptDriver();
 
-    // Starts the program (windows, start-up); throws DescriptionError.
+    // Starts the program (first-start install, windows, start-up); throws
+    // DescriptionError.
     void start();
+    // Whether a start on a key that does not exist installs the defaults first,
+    // as every start of the desktop program does (on by default).
+    void setInstallOnFirstStart(bool install) { installOnFirstStart_ = install; }
     // Runs every line; returns the exit status (0 ok, 1 an expectation
     // failed, 2 a script error).
     int run(std::istream& script);
@@ -65,6 +69,9 @@ private:
     Target resolve(const std::string& name, bool allowProp);
     std::string property(Component& c, const std::string& prop);
     void requireRunning(const std::string& command);
+    // Why a user cannot act on the component (its window is not shown, it or
+    // a group around it is hidden or disabled); empty when they can.
+    std::string unreachable(Component& c);
     // solve and sweep (script_analysis.cpp).
     void analyse(const std::vector<std::string>& tok);
 
@@ -75,6 +82,7 @@ private:
     RecordingPlatform platform_;
     std::unique_ptr<App> app_;
     int line_ = 0;
+    bool installOnFirstStart_ = true;
 };
 
 }  // namespace tv

@@ -11,6 +11,26 @@ namespace tv {
 
 namespace {
 
+// A stored aspect-ratio limit describes a drill only above 0 and up to 1000:1.
+constexpr double kMostAspectLimit = 1000;
+
+// A stored value outside the values its control offers takes the default.
+int inRange(int value, int low, int high, int fallback) {
+    return value < low || value > high ? fallback : value;
+}
+double aspectLimit(double value, double fallback) {
+    return value > 0 && value <= kMostAspectLimit ? value : fallback;
+}
+
+// The stored function when it reads as one, else the first.
+int storedProgram(App& app) {
+    try {
+        return inRange(readInt(app.settings.cached("Program")), 0, 19, 0);
+    } catch (const ConversionError&) {
+        return 0;
+    }
+}
+
 const char* splashText(int p) {
     struct Band {
         int low, high;  // low < p < high
@@ -37,7 +57,7 @@ const char* splashText(int p) {
 
 }  // namespace
 
-void SplashFormShow(App& app) {
+void SplashFormShow(App& app, bool* selected) {
     Settings& s = app.settings;
     if (s.openRead()) s.read("Registry_Status");
     if (s.cached("Registry_Status") != "0") app.c("Label301").setVisible(true);
@@ -62,34 +82,35 @@ void SplashFormShow(App& app) {
 
     ComboBox1Change(app);
 
-    app.c("RadioGroup6").setItemIndex(readInt(s.cached("Units")));
+    // A unit system other than 0 or 1 falls back to Imperial.
+    app.c("RadioGroup6").setItemIndex(inRange(readInt(s.cached("Units")), 0, 1, 0));
 
-    int program = readInt(s.cached("Program"));
     // A stored function outside the catalogue falls back to the first one.
-    if (program < 0 || program > 19) program = 0;
+    int program = inRange(readInt(s.cached("Program")), 0, 19, 0);
     app.c("TabControl1").setItemIndex(program);
+    if (selected) *selected = true;
     TabControl1Change(app);
 
     Form& opt = app.Form6;
-    opt.get("RadioGroup2").setItemIndex(readInt(s.cached("Derating")));
-    opt.get("Edit1").setText(app.numberText(readFloat(s.cached("TH_Via_AR_Setting"), app.userSeparator())));
-    opt.get("Edit2").setText(app.numberText(readFloat(s.cached("UVia_AR_Setting"), app.userSeparator())));
+    opt.get("RadioGroup2").setItemIndex(inRange(readInt(s.cached("Derating")), 0, 1, 0));
+    const std::string& sep = app.userSeparator();
+    opt.get("Edit1").setText(app.numberText(aspectLimit(readFloat(s.cached("TH_Via_AR_Setting"), sep), 10)));
+    opt.get("Edit2").setText(app.numberText(aspectLimit(readFloat(s.cached("UVia_AR_Setting"), sep), 1)));
 
     int manual = readInt(s.cached("Manual_Copper_Weight"));
     if (manual == 0) opt.get("CheckBox1").setChecked(false);
     else if (manual == 1) opt.get("CheckBox1").setChecked(true);
 
-    int ipc = readInt(s.cached("IPC_Version"));
-    if (ipc >= 0 && ipc <= 2) {
-        opt.get("RadioGroup1").setItemIndex(ipc);
-        if (Component* solveFor = app.Form1.find("RadioGroup8")) solveFor->setEnabled(ipc != 0);
-    }
+    // An IPC version outside 0..2 takes the first, IPC-2152 with modifiers.
+    int ipc = inRange(readInt(s.cached("IPC_Version")), 0, 2, 0);
+    opt.get("RadioGroup1").setItemIndex(ipc);
+    if (Component* solveFor = app.Form1.find("RadioGroup8")) solveFor->setEnabled(ipc != 0);
 
     int viaHeight = readInt(s.cached("Via_Height_Enable"));
     if (viaHeight == 0) opt.get("CheckBox2").setChecked(true);
     else if (viaHeight == 1) opt.get("CheckBox2").setChecked(false);
 
-    if (program == 0 && ipc >= 0 && ipc <= 2) app.c("RadioGroup5").setEnabled(true);
+    if (program == 0) app.c("RadioGroup5").setEnabled(true);
 }
 
 void StartupSequence(App& app) {
@@ -98,7 +119,13 @@ void StartupSequence(App& app) {
     app.platform.showWindow("Form4");
     // A failed conversion stops the load where it failed; the splash still runs
     // and closes, and the first recalculation makes the window usable.
-    app.userAction([&] { SplashFormShow(app); });
+    bool selected = false;
+    app.userAction([&] { SplashFormShow(app, &selected); });
+    if (app.ended) return;
+    // Stopped before the stored function was selected: the window still gets a
+    // whole function (the stored one when it reads, else the first), never the
+    // captions of one panel over another.
+    if (!selected) app.userAction([&] { SelectProgramFunction(app, storedProgram(app)); });
     if (app.ended) return;
     app.platform.processEvents();
 

@@ -20,14 +20,14 @@
 #include "goal_seek_dialog.h"
 #include "selection.h"
 #include "sweep_dialog.h"
-#include "windows_fixture.h"
+#include "program_fixture.h"
 
 namespace {
 
-class AnalysisDialogs : public Windows {
+class AnalysisDialogs : public qt_test::Windows {
 protected:
     void SetUp() override {
-        Windows::SetUp();
+        qt_test::Windows::SetUp();
         windows->main().actionOf(app->c("ConductorProperties1"))->trigger();
         ASSERT_TRUE(app->currentIs(tv::Fn::Conductor));
     }

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "ini_settings_key.h"
 
@@ -64,4 +66,30 @@ TEST(IniSettingsKey, UncreatableLocationFailsToOpenForWriting) {
     IniSettingsKey key((dir.path() + "/file/Tolvane.ini").toStdString());
     EXPECT_FALSE(key.openForWrite());
     EXPECT_THROW(key.write("Program", "1"), SettingsError);
+}
+
+TEST(IniSettingsKey, APathThatIsNoRegularFileIsNeitherReadNorWritten) {
+    QTemporaryDir dir;
+    const std::string pipe = (dir.path() + "/pipe.ini").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {pipe, dir.path().toStdString()}) {
+        IniSettingsKey key(path);
+        EXPECT_TRUE(key.exists()) << path;  // there: never installed over
+        EXPECT_FALSE(key.openReadOnly()) << path;
+        EXPECT_FALSE(key.openForWrite()) << path;
+        EXPECT_FALSE(key.peek("Units").has_value()) << path;
+        key.put("Units", "1");
+    }
+}
+
+TEST(IniSettingsKey, WriteAllPutsEveryValueInOneFile) {
+    QTemporaryDir dir;
+    IniSettingsKey key((dir.path() + "/sub/Tolvane.ini").toStdString());
+    EXPECT_FALSE(key.exists());
+    ASSERT_TRUE(key.openForWrite());
+    key.writeAll({{"Program", "0"}, {"Units", "1"}, {"TH_Via_AR_Setting", "12,5"}});
+    key.close();
+    EXPECT_TRUE(key.exists());
+    EXPECT_EQ(key.peek("Units").value_or(""), "1");
+    EXPECT_EQ(key.peek("TH_Via_AR_Setting").value_or(""), "12,5");
 }

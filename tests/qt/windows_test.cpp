@@ -1,10 +1,6 @@
 // The widgets and the window model wired together: typing and Enter, the hint
 // under the mouse, a tab click, and a conversion error's message box. Runs the
 // real program (every window, start-up on the repair defaults) offscreen.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,25 +9,22 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSet>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
-#include "app.h"
-#include "catalogue.h"
-#include "form_view.h"
-#include "program.h"
-#include "qt_platform.h"
-#include "qt_windows.h"
-#include "settings.h"
+#include "program_fixture.h"
 #include "tab_strip.h"
-#include "themes.h"
 #include "widgets.h"
-#include "windows_fixture.h"
 
 namespace {
+
+using qt_test::Windows;
 
 TEST_F(Windows, TypingReachesTheModelAndEnterRecalculates) {
     auto* rise = qobject_cast<QLineEdit*>(widget("Edit1"));
@@ -183,6 +176,26 @@ TEST_F(Windows, IpcVersionInOptionsSteersTheConductorPanel) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(Windows, PanelSpinArrowsAndInnerTabsRecalculate) {
+    windows->main().actionOf(app->c("PDNImpedance1"))->trigger();
+    QWidget* spin = widget("UpDown3");
+    auto arrows = spin->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    QToolButton* up = arrows[0]->y() < arrows[1]->y() ? arrows[0] : arrows[1];
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit106"))->text(), "6");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit109"))->text(), "0.09600 Ohms");
+
+    windows->main().actionOf(app->c("OhmsLaw1"))->trigger();
+    auto* tabs = qobject_cast<tv::TabStrip*>(widget("TabControl3"));
+    ASSERT_TRUE(tabs);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_TRUE(widget("Panel15")->isVisible());
+    EXPECT_FALSE(widget("Panel17")->isVisible());
+    EXPECT_EQ(qobject_cast<QLabel*>(widget("Label56"))->text(), "660.000 Ohm's");
+    EXPECT_TRUE(boxes.empty());
+}
+
 // The page holds one image, the main window's client area with its
 // proportions: the PDF has one page and one image of 959 x 757 scaled up.
 TEST_F(Windows, PrintingPutsTheMainWindowOnOnePdfPage) {
@@ -260,6 +273,122 @@ TEST_F(Windows, AboutFromTheHelpMenuHoldsTheMainWindowFromTheTrayMenuItDoesNot) 
     about->close();  // the title bar's close button
     EXPECT_FALSE(about->isVisible());
     EXPECT_TRUE(windows->main().isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, WavelengthSliderAndLinkLabel) {
+    windows->main().actionOf(app->c("WavelengthCalculator1"))->trigger();
+    auto* slider = qobject_cast<QSlider*>(widget("TrackBar4"));
+    auto* caption = qobject_cast<QLabel*>(widget("Label222"));
+    auto* result = qobject_cast<QLineEdit*>(widget("Edit104"));
+    ASSERT_TRUE(slider && caption && result);
+    EXPECT_EQ(result->text(), "59.01426 Inches");
+
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(caption->text(), "3/4 Wave Length");
+    EXPECT_EQ(result->text(), "44.26070 Inches");
+
+    // A link label turns red under the mouse and blue again when it leaves.
+    tv::Component& link = app->c("Label160");
+    hover(widget("Label160"));
+    EXPECT_EQ(link.color(), tv::colors::Red);
+    hover(widget("Label221"));
+    EXPECT_EQ(link.color(), tv::colors::Blue);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, ImpedanceTypeFromTheLayerGroup) {
+    windows->main().actionOf(app->c("RFImpedances1"))->trigger();
+    auto* types = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup3"));
+    auto* zo = qobject_cast<QLineEdit*>(widget("Edit70"));
+    ASSERT_TRUE(types && zo);
+    ASSERT_EQ(types->count(), 6);
+    EXPECT_EQ(zo->text(), "83.6097 Ohms");
+    EXPECT_TRUE(widget("Image8")->isVisible());
+
+    QTest::mouseClick(types->button(3), Qt::LeftButton);
+    EXPECT_EQ(zo->text(), "56.467 Ohms");
+    EXPECT_TRUE(widget("Image9")->isVisible());
+    EXPECT_FALSE(widget("Image8")->isVisible());
+    EXPECT_TRUE(widget("Edit74")->isVisible());
+    EXPECT_FALSE(widget("RadioGroup1")->isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Windows, ReferenceSheetsAreWired) {
+    auto* strip = qobject_cast<tv::TabStrip*>(widget("TabControl1"));
+    ASSERT_TRUE(strip);
+    const int mechanical = 5, conversion = 8;
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(mechanical).center());
+    auto* gauge = qobject_cast<QComboBox*>(widget("ComboBox3"));
+    auto* drills = qobject_cast<QPlainTextEdit*>(widget("Memo1"));
+    ASSERT_TRUE(gauge && drills);
+    EXPECT_EQ(gauge->currentText(), "4/0");
+    EXPECT_TRUE(drills->toPlainText().startsWith("97\t0.0059\t0.14986\n96\t"));
+    emit gauge->activated(13);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit41"))->text(), "0.1019 Inches");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit141"))->text(), "14.834 Amps");
+
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(conversion).center());
+    auto* distance = qobject_cast<QLineEdit*>(widget("Edit80"));
+    ASSERT_TRUE(distance);
+    typeInto(distance, "20");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit81"))->text(), "0.5080") << "the distance follows its text";
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, PanelSlidersAndSelectorsRecalculate) {
+    windows->main().actionOf(app->c("DifferentialPairs1"))->trigger();
+    auto* tolerance = qobject_cast<QSlider*>(widget("TrackBar1"));
+    auto* percent = qobject_cast<QLabel*>(widget("Label46"));
+    ASSERT_TRUE(tolerance && percent);
+    EXPECT_EQ(tolerance->value(), 3);
+    QTest::keyClick(tolerance, Qt::Key_End);
+    EXPECT_EQ(app->c("TrackBar1").position(), 9);
+    EXPECT_EQ(percent->text(), "25%");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit30"))->text(), "126.224 Ohms");
+
+    windows->main().actionOf(app->c("SignalProperties1"))->trigger();
+    auto* method = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup12"));
+    ASSERT_TRUE(method);
+    EXPECT_FALSE(widget("RadioGroup20")->isVisible());
+    QTest::mouseClick(method->button(1), Qt::LeftButton);
+    EXPECT_TRUE(widget("RadioGroup20")->isVisible());
+    EXPECT_FALSE(widget("GroupBox41")->isVisible());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit23"))->text(), "118.02853 Inches");
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, PadstackCombosApplyPresetsAndBallLands) {
+    windows->main().actionOf(app->c("Padstacks1"))->trigger();
+    auto* holeType = qobject_cast<QComboBox*>(widget("ComboBox2"));
+    auto* drill = qobject_cast<QLineEdit*>(widget("Edit33"));
+    auto* external = qobject_cast<QLineEdit*>(widget("Edit36"));
+    auto* type = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup14"));
+    ASSERT_TRUE(holeType && drill && external && type);
+    EXPECT_EQ(holeType->currentText(), "Custom");
+
+    QTest::keyClick(holeType, Qt::Key_Down);
+    EXPECT_EQ(holeType->currentText(), "Std Tooling");
+    EXPECT_EQ(drill->text(), "125");
+    EXPECT_FALSE(drill->isEnabled());
+    EXPECT_FALSE(widget("RadioGroup7")->isEnabled());
+    EXPECT_EQ(external->text(), "125.0 mils");
+
+    QTest::mouseClick(type->button(1), Qt::LeftButton);
+    auto* balls = qobject_cast<QComboBox*>(widget("ComboBox4"));
+    ASSERT_TRUE(balls);
+    EXPECT_TRUE(balls->isVisible());
+    EXPECT_EQ(balls->count(), 13);
+    EXPECT_EQ(balls->currentText(), "0.75 mm");
+    EXPECT_EQ(external->text(), "0.55 mm");
+    QTest::keyClick(balls, Qt::Key_Down);
+    EXPECT_EQ(external->text(), "0.50 mm");
+    EXPECT_FALSE(widget("Button1")->isEnabled());
     EXPECT_TRUE(boxes.empty());
 }
 

@@ -19,11 +19,11 @@ TEST(SettingsWrite, FailedOpenRewritesThePreviousCachedText) {
 
 TEST(SettingsRead, MissingKeyOrValueReadsEmpty) {
     MemorySettingsKey key;
-    key.exists = false;
+    key.installed = false;
     Settings s(key);
     EXPECT_FALSE(s.openRead());
     EXPECT_EQ(s.read("Units"), "");
-    key.exists = true;
+    key.installed = true;
     key.values["Units"] = "1";
     EXPECT_TRUE(s.openRead());
     EXPECT_EQ(s.read("Units"), "1");
