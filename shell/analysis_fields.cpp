@@ -76,9 +76,13 @@ private:
 
 bool isLabel(const Component& c) { return c.kind() == Kind::Label || c.kind() == Kind::StaticText; }
 
+// A number with its unit ("50.0000 Ohms", "6.20:1") or "N/A"; a relation
+// between numbers ("0.1 < W/H < 3.0") is a fixed note, not a result.
 bool isResult(Component& c) {
     const bool shows = isLabel(c) || (c.kind() == Kind::Edit && c.readOnly());
-    return shows && (c.text() == "N/A" || std::isfinite(resultNumber(c.text())));
+    if (!shows) return false;
+    if (c.text() == "N/A") return true;
+    return std::isfinite(resultNumber(c.text())) && resultUnit(c.text()).find_first_of("<>=") == std::string::npos;
 }
 
 // On one row: the neighbour's middle lies within the field's height.
@@ -99,9 +103,24 @@ std::string heading(std::string text) {
     return plain.substr(from);
 }
 
-// The nearer of the label on the row to the left (with nothing between) and
-// the label just above, over the field's columns.
+// A hint as a caption: short ones only, without "Enter the" and the full stop
+// ("+ Tolerance of Zdiff.").
+std::string hintCaption(const std::string& hint) {
+    std::string text = heading(hint);
+    while (!text.empty() && text.back() == '.') text.pop_back();
+    const std::string enter = "Enter the ";
+    if (text.compare(0, enter.size(), enter) == 0) {
+        text.erase(0, enter.size());
+        if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    }
+    return text.size() <= 48 ? text : std::string();
+}
+
+// The nearer of the label on the row just to the left (with nothing between)
+// and the label just above, over the field's columns; else the caption of a
+// frame around the field alone; else a short hint; else the group's caption.
 std::string captionOf(Layout& layout, Component& c) {
+    constexpr int kLeftGap = 60, kAboveGap = 20;
     const Placed field = layout.place(c);
     const Placed* best = nullptr;
     int bestGap = 0;
@@ -119,14 +138,20 @@ std::string captionOf(Layout& layout, Component& c) {
     auto caption = [](const Placed& n) {
         return isLabel(*n.c) && !isResult(*n.c) && !heading(n.c->caption()).empty();
     };
-    if (nearestLeft && caption(*nearestLeft)) consider(*nearestLeft, field.left - nearestLeft->right);
+    if (nearestLeft && caption(*nearestLeft) && field.left - nearestLeft->right <= kLeftGap)
+        consider(*nearestLeft, field.left - nearestLeft->right);
     for (const Placed& n : around)
-        if (caption(n) && n.bottom <= field.top + 2 && field.top - n.bottom <= 20 && n.left < field.right &&
+        if (caption(n) && n.bottom <= field.top + 2 && field.top - n.bottom <= kAboveGap && n.left < field.right &&
             n.right > field.left)
             consider(n, field.top - n.bottom);
     if (best) return heading(best->c->caption());
-    if (Component* group = layout.parent(c); group && !heading(group->caption()).empty())
-        return heading(group->caption());
+    // A frame around this one field names it ("Temp Rise (°C)").
+    Component* group = layout.parent(c);
+    const std::string groupCaption = group ? heading(group->caption()) : std::string();
+    const bool alone = std::none_of(around.begin(), around.end(), [](const Placed& n) { return n.c->kind() == Kind::Edit; });
+    if (!groupCaption.empty() && alone) return groupCaption;
+    if (std::string hint = hintCaption(c.hint()); !hint.empty()) return hint;
+    if (!groupCaption.empty()) return groupCaption;
     return c.name();
 }
 
@@ -159,13 +184,13 @@ void sortByPlace(Layout& layout, std::vector<std::pair<int, AnalysisField>>& fie
     });
 }
 
-// Repeated captions ("Temp in (°F)" under both temperatures) get their
-// group's caption in front.
+// Repeated names ("Temp in (°F)" under both temperatures) get their group's
+// caption in front.
 void tellApart(Layout& layout, std::vector<AnalysisField>& fields) {
     std::map<std::string, int> count;
-    for (const auto& f : fields) ++count[f.caption];
+    for (const auto& f : fields) ++count[f.label()];
     for (auto& f : fields) {
-        if (count[f.caption] < 2) continue;
+        if (count[f.label()] < 2) continue;
         Component* group = layout.parent(*f.component);
         const std::string name = group ? heading(group->caption()) : std::string();
         if (!name.empty() && name != f.caption) f.caption = name + ": " + f.caption;
@@ -176,7 +201,8 @@ void tellApart(Layout& layout, std::vector<AnalysisField>& fields) {
 
 std::string AnalysisField::label() const {
     const std::string shown = "(" + unit + ")";
-    const bool named = caption.size() >= shown.size() && caption.compare(caption.size() - shown.size(), shown.size(), shown) == 0;
+    const bool named = caption == unit ||
+                       (caption.size() >= shown.size() && caption.compare(caption.size() - shown.size(), shown.size(), shown) == 0);
     return unit.empty() || named ? caption : caption + " " + shown;
 }
 

@@ -3,9 +3,9 @@
 // current calculator, named as the window names them. An input is an edit
 // field the user can type into; a result is a read-only field or a label that
 // shows a number ("50.0000 Ohms") or "N/A". Each takes its caption from the
-// label on its row to its left, else the label just above it, else its group's
-// caption; its unit from the text after the number, else the unit box to its
-// right ("mils").
+// label on its row to its left or the label just above it, else the frame
+// around it, its hint or its group's caption; its unit from the text after the
+// number, else the unit box to its right ("mils").
 #include <string>
 #include <vector>
 

@@ -67,6 +67,16 @@ TEST(AnalysisFields, FollowWhatTheWindowShows) {
     EXPECT_EQ(named(f.inputs, "Edit7")->label(), "Er");
     EXPECT_EQ(named(f.inputs, "Edit4")->label(), "Internal Pad Diameter (mm)");
     EXPECT_EQ(named(f.results, "Label72")->caption, "Via Voltage Drop");
+
+    // Without a label, a short hint names the field; fixed notes that start
+    // with a number are no results.
+    SelectProgramFunction(h.app, indexOf(Fn::DifferentialPairs));
+    f = analysisFields(h.app);
+    ASSERT_NE(named(f.results, "Edit30"), nullptr);
+    EXPECT_EQ(named(f.results, "Edit30")->label(), "+ Tolerance of Zdiff (Ohms)");
+    EXPECT_EQ(named(f.results, "Label88"), nullptr);  // "0.1 < W/H < 3.0"
+    ASSERT_NE(named(f.results, "Label49"), nullptr);  // W/H itself
+    EXPECT_EQ(named(f.results, "Label49")->label(), "W/H");
 }
 
 TEST(ResultText, NumberAndUnit) {
