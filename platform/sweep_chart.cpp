@@ -5,7 +5,7 @@
 #include <QGraphicsScene>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QLogValueAxis>
+#include <QCategoryAxis>
 #include <QMouseEvent>
 #include <QValueAxis>
 #include <algorithm>
@@ -17,6 +17,8 @@
 namespace tv {
 
 namespace {
+
+const char* kNothingYet = "Choose the input, its ends and the results to record, then Sweep.";
 
 bool darkTheme() { return QApplication::palette().color(QPalette::Window).lightnessF() < 0.5; }
 
@@ -54,6 +56,47 @@ QValueAxis* valueAxis(double lo, double hi, bool margin) {
     return axis;
 }
 
+// The swept range exactly, with ticks on round values inside it.
+QValueAxis* inputAxis(double lo, double hi) {
+    if (!(lo < hi)) return valueAxis(lo, hi, false);
+    auto* axis = new QValueAxis;
+    axis->setRange(lo, hi);
+    const double raw = (hi - lo) / 5;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = magnitude;
+    for (double m : {2.0, 5.0, 10.0})
+        if (raw / magnitude >= m) step = m * magnitude;
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickInterval(step);
+    axis->setTickAnchor(std::ceil(lo / step) * step);
+    axis->setLabelFormat("%g");
+    return axis;
+}
+
+// A logarithmic input axis: the chart runs on log10 of the input, labelled
+// with round values of the input itself (1, 2, 5 in each decade, or every
+// digit over less than a decade).
+QCategoryAxis* logInputAxis(double lo, double hi) {
+    auto* axis = new QCategoryAxis;
+    axis->setRange(std::log10(lo), std::log10(hi));
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double decades = std::log10(hi / lo);
+    const std::vector<int> steps = decades > 3 ? std::vector<int>{1}
+                                   : decades > 1 ? std::vector<int>{1, 2, 5}
+                                                 : std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    for (int k = static_cast<int>(std::floor(std::log10(lo))); k <= static_cast<int>(std::ceil(std::log10(hi))); ++k)
+        for (int m : steps) {
+            const double v = m * std::pow(10.0, k);
+            if (v >= lo * (1 - 1e-12) && v <= hi * (1 + 1e-12)) axis->append(QString::number(v, 'g', 6), std::log10(v));
+        }
+    if (axis->count() < 2) {  // a narrow range: its ends
+        for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+        axis->append(QString::number(lo, 'g', 6), std::log10(lo));
+        axis->append(QString::number(hi, 'g', 6), std::log10(hi));
+    }
+    return axis;
+}
+
 QString numberOf(double v) { return std::isfinite(v) ? QString::number(v, 'g', 6) : QStringLiteral("N/A"); }
 
 QString withUnit(const QString& number, const std::string& unit) {
@@ -76,6 +119,9 @@ SweepChart::SweepChart(QWidget* parent) : QChartView(parent) {
     c->legend()->setFont(QApplication::font());
     c->legend()->setAlignment(Qt::AlignBottom);
     c->setMargins(QMargins(4, 4, 4, 4));
+    c->setTitleBrush(pal.color(QPalette::PlaceholderText));
+    c->setTitleFont(QApplication::font());
+    c->setTitle(kNothingYet);
     setBackgroundBrush(pal.color(QPalette::Window));
     setMinimumSize(420, 280);
 }
@@ -97,7 +143,11 @@ void SweepChart::plot(const SweepPlot& plot) {
     clear();
     plot_ = plot;
     QChart* c = chart();
-    if (plot.points.empty() || plot.results.empty()) return;
+    if (plot.points.empty() || plot.results.empty()) {
+        c->setTitle(kNothingYet);
+        return;
+    }
+    c->setTitle({});
 
     // The input axis.
     double xLo = plot.points.front().input, xHi = xLo;
@@ -105,17 +155,8 @@ void SweepChart::plot(const SweepPlot& plot) {
         xLo = std::min(xLo, p.input);
         xHi = std::max(xHi, p.input);
     }
-    QAbstractAxis* xAxis;
-    if (plot.logarithmic && xLo > 0 && xHi > xLo) {
-        auto* log = new QLogValueAxis;
-        log->setBase(10);
-        log->setRange(xLo, xHi);
-        log->setLabelFormat("%g");
-        log->setMinorTickCount(8);
-        xAxis = log;
-    } else {
-        xAxis = valueAxis(xLo, xHi, false);
-    }
+    logInput_ = plot.logarithmic && xLo > 0 && xHi > xLo;
+    QAbstractAxis* xAxis = logInput_ ? static_cast<QAbstractAxis*>(logInputAxis(xLo, xHi)) : inputAxis(xLo, xHi);
     xAxis->setTitleText(qs(plot.input.label()));
     c->addAxis(xAxis, Qt::AlignBottom);
     styleAxis(xAxis);
@@ -144,6 +185,7 @@ void SweepChart::plot(const SweepPlot& plot) {
         axis->setTitleText(captions.join(", ") + (units[u].empty() ? "" : " (" + qs(units[u]) + ")"));
         c->addAxis(axis, u % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
         styleAxis(axis);
+        axis->setGridLineVisible(u == 0);  // the first axis alone rules the grid
         for (size_t r : byUnit[units[u]]) yAxisOf[r] = axis;
     }
 
@@ -174,7 +216,7 @@ void SweepChart::plot(const SweepPlot& plot) {
             }
             if (!open) piece = newPiece();
             open = true;
-            piece->append(p.input, y);
+            piece->append(onAxis(p.input), y);
         }
         // A piece of one point has no line to draw: mark it.
         for (QLineSeries* l : lines_[r]) l->setPointsVisible(l->count() == 1 || plot.points.size() <= 25);
@@ -186,23 +228,23 @@ void SweepChart::plot(const SweepPlot& plot) {
 QList<QPointF> SweepChart::plotted(size_t result) const {
     QList<QPointF> out;
     if (result < lines_.size())
-        for (QLineSeries* l : lines_[result]) out += l->points();
+        for (QLineSeries* l : lines_[result])
+            for (const QPointF& p : l->points()) out.append({logInput_ ? std::pow(10.0, p.x()) : p.x(), p.y()});
     return out;
 }
+
+double SweepChart::onAxis(double input) const { return logInput_ ? std::log10(input) : input; }
 
 int SweepChart::stepAt(const QPoint& viewPos) const {
     if (!anchor_ || plot_.points.empty()) return -1;
     const QPointF inChart = chart()->mapFromScene(mapToScene(viewPos));
     if (!chart()->plotArea().contains(inChart)) return -1;
     const double x = chart()->mapToValue(inChart, anchor_).x();
-    // Nearest on the axis as drawn: by ratio on a logarithmic axis.
-    const bool log = plot_.logarithmic && x > 0;
-    auto distance = [&](double v) { return log && v > 0 ? std::fabs(std::log(v / x)) : std::fabs(v - x); };
-    int best = 0;
+    auto distance = [&](const SweepPoint& p) { return std::fabs(onAxis(p.input) - x); };
+    size_t best = 0;
     for (size_t i = 1; i < plot_.points.size(); ++i)
-        if (distance(plot_.points[i].input) < distance(plot_.points[static_cast<size_t>(best)].input))
-            best = static_cast<int>(i);
-    return best;
+        if (distance(plot_.points[i]) < distance(plot_.points[best])) best = i;
+    return static_cast<int>(best);
 }
 
 QString SweepChart::readout(int step) const {
@@ -221,7 +263,7 @@ void SweepChart::showCursor(int step) {
         return;
     }
     const QRectF area = chart()->plotArea();
-    const double x = chart()->mapToPosition(QPointF(plot_.points[static_cast<size_t>(step)].input, 0), anchor_).x();
+    const double x = chart()->mapToPosition(QPointF(onAxis(plot_.points[static_cast<size_t>(step)].input), 0), anchor_).x();
     if (!cursor_) {
         cursor_ = new QGraphicsLineItem;
         cursor_->setZValue(100);

@@ -1,7 +1,7 @@
 #pragma once
 // The plot of a sweep: one line per result over the swept input, one value
 // axis per unit (left, right, left...), the input's axis logarithmic for a
-// logarithmic sweep. Gaps (steps without a result) break the line. Under the
+// logarithmic sweep (the chart then runs on log10 of the input). Gaps (steps without a result) break the line. Under the
 // mouse a cursor line marks the nearest step and its values are read out.
 #include <QChartView>
 #include <vector>
@@ -28,7 +28,8 @@ public:
 
     // Replaces what the chart shows.
     void plot(const SweepPlot& plot);
-    // The plotted points of a result (every line piece of it, in order).
+    // The plotted points of a result (every line piece of it, in order), as
+    // input and result values.
     QList<QPointF> plotted(size_t result) const;
     // The step nearest to a point of the view (-1 when there is none) and
     // the readout of a step: "Conductor Width = 12 mils   Conductor Current = 1.6 Amps".
@@ -45,12 +46,15 @@ protected:
 private:
     void clear();
     void showCursor(int step);
+    // Where an input value lies on the input axis (log10 on a logarithmic one).
+    double onAxis(double input) const;
 
     SweepPlot plot_;
     // The line pieces of each result; the first piece carries the legend.
     std::vector<std::vector<QLineSeries*>> lines_;
     QLineSeries* anchor_ = nullptr;  // a series on the input axis, for mapping
     QGraphicsLineItem* cursor_ = nullptr;
+    bool logInput_ = false;
 };
 
 }  // namespace tv

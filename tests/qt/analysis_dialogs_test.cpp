@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
 #include <QComboBox>
@@ -12,15 +13,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QValueAxis>
+#include <cmath>
 #include <functional>
 
 #include "goal_seek_dialog.h"
-#include "selection.h"
-#include "sweep_dialog.h"
 #include "program_fixture.h"
+#include "sweep_dialog.h"
 
 namespace {
 
@@ -155,11 +156,31 @@ TEST_F(AnalysisDialogs, SweepPlotsEachResultWithGapsAndHandsOnTheTable) {
     });
 }
 
-TEST_F(AnalysisDialogs, PlotFollowsADarkTheme) {
+TEST_F(AnalysisDialogs, LogarithmicSweepInADarkTheme) {
     platform.applyStyle("Charcoal Dark Slate");
     withDialog<tv::SweepDialog>("Sweep1", [&](tv::SweepDialog& d) {
-        EXPECT_EQ(d.chart()->chart()->theme(), QChart::ChartThemeDark);
-        EXPECT_LT(d.chart()->chart()->backgroundBrush().color().lightnessF(), 0.5);
+        QChart* chart = d.chart()->chart();
+        EXPECT_EQ(chart->theme(), QChart::ChartThemeDark);
+        EXPECT_LT(chart->backgroundBrush().color().lightnessF(), 0.5);
+
+        pick(part<QComboBox>(d, "input"), "Conductor Width (mils)");
+        part<QLineEdit>(d, "from")->setText("5");
+        part<QLineEdit>(d, "to")->setText("50");
+        part<QSpinBox>(d, "steps")->setValue(2);
+        QTest::mouseClick(part<QRadioButton>(d, "logarithmic"), Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(d, "sweep"), Qt::LeftButton);
+        const QList<QPointF> points = d.chart()->plotted(0);
+        ASSERT_EQ(points.size(), 3);
+        EXPECT_DOUBLE_EQ(points[0].x(), 5);
+        EXPECT_NEAR(points[1].x(), std::sqrt(250.0), 1e-9);
+        EXPECT_DOUBLE_EQ(points[2].x(), 50);
+        // The input axis is labelled with round widths, spaced by ratio.
+        auto* axis = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+        ASSERT_NE(axis, nullptr);
+        EXPECT_EQ(axis->categoriesLabels().front(), "5");
+        EXPECT_EQ(axis->categoriesLabels().back(), "50");
+        EXPECT_DOUBLE_EQ(axis->endValue("10"), 1.0);
+        EXPECT_DOUBLE_EQ(axis->endValue("50"), std::log10(50.0));
     });
 }
 
