@@ -190,12 +190,24 @@ void SweepChart::plot(const SweepPlot& plot) {
     }
 
     // The lines: a new piece after every gap, all pieces in the colour of
-    // the first, which alone appears in the legend.
+    // the first, which alone appears in the legend; points standing alone
+    // between gaps are marked. Each piece gets its points at once (adding
+    // them one by one redraws the line each time).
     lines_.resize(plot.results.size());
+    const bool few = plot.points.size() <= 25;
     for (size_t r = 0; r < plot.results.size(); ++r) {
-        auto newPiece = [&] {
+        std::vector<QList<QPointF>> pieces(1);
+        for (const SweepPoint& p : plot.points) {
+            const double y = p.results[r];
+            if (std::isfinite(y)) pieces.back().append({onAxis(p.input), y});
+            else if (!pieces.back().isEmpty()) pieces.emplace_back();
+        }
+        if (pieces.size() > 1 && pieces.back().isEmpty()) pieces.pop_back();
+        for (const QList<QPointF>& points : pieces) {
             auto* line = new QLineSeries;
             line->setName(qs(plot.results[r].label()));
+            line->replace(points);
+            line->setPointsVisible(few || points.size() == 1);
             c->addSeries(line);
             line->attachAxis(xAxis);
             line->attachAxis(yAxisOf[r]);
@@ -204,22 +216,7 @@ void SweepChart::plot(const SweepPlot& plot) {
                 for (QLegendMarker* m : c->legend()->markers(line)) m->setVisible(false);
             }
             lines_[r].push_back(line);
-            return line;
-        };
-        QLineSeries* piece = newPiece();
-        bool open = true;  // the current piece takes the next point
-        for (const SweepPoint& p : plot.points) {
-            const double y = p.results[r];
-            if (!std::isfinite(y)) {
-                open = piece->count() == 0;
-                continue;
-            }
-            if (!open) piece = newPiece();
-            open = true;
-            piece->append(onAxis(p.input), y);
         }
-        // A piece of one point has no line to draw: mark it.
-        for (QLineSeries* l : lines_[r]) l->setPointsVisible(l->count() == 1 || plot.points.size() <= 25);
     }
     anchor_ = lines_.front().front();
     c->legend()->setVisible(plot.results.size() > 1);

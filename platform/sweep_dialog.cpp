@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -168,7 +169,13 @@ void SweepDialog::runSweep() {
         progress.setWindowTitle("Sweep");
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(300);
-        points = sweep(app_, *in.component, from, to, steps, components, logarithmic, [&](int done, int) {
+        // The bar moves (and the window answers) every few milliseconds, not
+        // after every step.
+        QElapsedTimer sinceShown;
+        sinceShown.start();
+        points = sweep(app_, *in.component, from, to, steps, components, logarithmic, [&](int done, int total) {
+            if (done < total && sinceShown.elapsed() < 40) return true;
+            sinceShown.restart();
             progress.setValue(done);
             stopped = progress.wasCanceled();
             return !stopped;
