@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <cmath>
+#include <map>
 
 #include "app.h"
 #include "form_view.h"
@@ -11,8 +12,21 @@
 
 namespace tv {
 
-AnalysisDialog::AnalysisDialog(QtWindows& windows, QWidget* parent)
-    : QDialog(parent), app_(windows.app()), windows_(windows), fields_(analysisFields(windows.app())) {
+namespace {
+
+// The choices of both windows on every calculator, for the program's run.
+struct AnalysisChoices {
+    std::map<std::pair<int, AnalysisWindow>, AnalysisChoice> made;
+};
+
+}  // namespace
+
+AnalysisDialog::AnalysisDialog(QtWindows& windows, AnalysisWindow which, QWidget* parent)
+    : QDialog(parent),
+      app_(windows.app()),
+      windows_(windows),
+      fields_(analysisFields(windows.app())),
+      choice_(app_.state<AnalysisChoices>().made[{app_.currentFunction, which}]) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
@@ -42,6 +56,12 @@ void AnalysisDialog::run(const std::function<void()>& work) {
         work();
     });
     main.setUpdatesEnabled(painting);
+}
+
+int AnalysisDialog::indexOf(const std::vector<AnalysisField>& fields, const std::string& name, int otherwise) {
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].component->name() == name) return static_cast<int>(i);
+    return otherwise;
 }
 
 QString AnalysisDialog::numberText(double value) const {

@@ -5,8 +5,11 @@
 // action that the user cannot interrupt with input of his own.
 #include <QDialog>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "analysis_fields.h"
+#include "platform.h"
 
 class QComboBox;
 class QLabel;
@@ -16,10 +19,20 @@ namespace tv {
 class App;
 class QtWindows;
 
+// What the user last chose in a window on a calculator (fields by component
+// name), offered again the next time it opens there.
+struct AnalysisChoice {
+    std::string input;
+    std::vector<std::string> results;
+    std::string from, to;  // sweep ends as typed
+    int steps = 50;
+    bool logarithmic = false;
+};
+
 class AnalysisDialog : public QDialog {
     Q_OBJECT
 public:
-    AnalysisDialog(QtWindows& windows, QWidget* parent);
+    AnalysisDialog(QtWindows& windows, AnalysisWindow which, QWidget* parent);
 
     const AnalysisFields& fields() const { return fields_; }
 
@@ -29,6 +42,8 @@ protected:
     // Where a result picker starts: the first read-only field of the panel
     // (labels come after), or the first result.
     int firstResultField() const;
+    // The position of a field by component name, or `otherwise`.
+    static int indexOf(const std::vector<AnalysisField>& fields, const std::string& name, int otherwise);
     // Runs `work` as a user action: a number that does not read ends it with
     // its message box. The main window is repainted once, when it is done,
     // and takes no input meanwhile.
@@ -41,6 +56,7 @@ protected:
     App& app_;
     QtWindows& windows_;
     AnalysisFields fields_;
+    AnalysisChoice& choice_;  // kept by the App for this window and calculator
 };
 
 }  // namespace tv

@@ -15,7 +15,8 @@
 
 namespace tv {
 
-GoalSeekDialog::GoalSeekDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(windows, parent) {
+GoalSeekDialog::GoalSeekDialog(QtWindows& windows, QWidget* parent)
+    : AnalysisDialog(windows, AnalysisWindow::GoalSeek, parent) {
     setWindowTitle("Goal Seek");
     setObjectName("GoalSeek");
     auto* layout = new QVBoxLayout(this);
@@ -28,7 +29,8 @@ GoalSeekDialog::GoalSeekDialog(QtWindows& windows, QWidget* parent) : AnalysisDi
     }
 
     auto* form = new QFormLayout;
-    result_ = fieldPicker(fields_.results, firstResultField(), "result");
+    const std::string lastResult = choice_.results.empty() ? std::string() : choice_.results.front();
+    result_ = fieldPicker(fields_.results, indexOf(fields_.results, lastResult, firstResultField()), "result");
     form->addRow("Set result:", result_);
     target_ = new QLineEdit;
     target_->setObjectName("target");
@@ -37,7 +39,7 @@ GoalSeekDialog::GoalSeekDialog(QtWindows& windows, QWidget* parent) : AnalysisDi
     targetRow->addWidget(target_, 1);
     targetRow->addWidget(unit_);
     form->addRow("To value:", targetRow);
-    input_ = fieldPicker(fields_.inputs, 0, "input");
+    input_ = fieldPicker(fields_.inputs, indexOf(fields_.inputs, choice_.input, 0), "input");
     form->addRow("By changing:", input_);
     layout->addLayout(form);
 
@@ -73,6 +75,8 @@ void GoalSeekDialog::solve() {
     if (!result_) return;
     const AnalysisField& r = fields_.results[static_cast<size_t>(result_->currentIndex())];
     const AnalysisField& in = fields_.inputs[static_cast<size_t>(input_->currentIndex())];
+    choice_.input = in.component->name();
+    choice_.results = {r.component->name()};
     QString status;
     run([&] {
         const double target = readFloat(target_->text().trimmed().toStdString(), app_.userSeparator());

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "app.h"
@@ -30,7 +31,7 @@ constexpr int kMaxSteps = 100000;
 
 }  // namespace
 
-SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(windows, parent) {
+SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(windows, AnalysisWindow::Sweep, parent) {
     setWindowTitle("Sweep");
     setObjectName("Sweep");
     setSizeGripEnabled(true);
@@ -45,7 +46,7 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
 
     // What to sweep: the input, its ends, the steps and the scale.
     auto* grid = new QGridLayout;
-    input_ = fieldPicker(fields_.inputs, 0, "input");
+    input_ = fieldPicker(fields_.inputs, indexOf(fields_.inputs, choice_.input, 0), "input");
     grid->addWidget(new QLabel("Input:"), 0, 0);
     grid->addWidget(input_, 0, 1, 1, 3);
     from_ = new QLineEdit;
@@ -65,11 +66,11 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
     steps_ = new QSpinBox;
     steps_->setObjectName("steps");
     steps_->setRange(1, kMaxSteps);
-    steps_->setValue(50);
+    steps_->setValue(choice_.steps);
     auto* linear = new QRadioButton("Linear");
-    linear->setChecked(true);
     logarithmic_ = new QRadioButton("Logarithmic");
     logarithmic_->setObjectName("logarithmic");
+    (choice_.logarithmic ? logarithmic_ : linear)->setChecked(true);
     auto* scale = new QHBoxLayout;
     scale->addWidget(steps_);
     scale->addSpacing(12);
@@ -87,11 +88,16 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
     pick->addWidget(new QLabel("Results:"));
     results_ = new QListWidget;
     results_->setObjectName("results");
-    const int first = firstResultField();
+    // The results of the last sweep here, or the first result field.
+    std::vector<bool> chosen(fields_.results.size(), false);
+    for (const std::string& name : choice_.results)
+        if (int i = indexOf(fields_.results, name, -1); i >= 0) chosen[static_cast<size_t>(i)] = true;
+    if (std::find(chosen.begin(), chosen.end(), true) == chosen.end() && firstResultField() >= 0)
+        chosen[static_cast<size_t>(firstResultField())] = true;
     for (size_t i = 0; i < fields_.results.size(); ++i) {
         auto* item = new QListWidgetItem(qs(fields_.results[i].label()), results_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        item->setCheckState(static_cast<int>(i) == first ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(chosen[i] ? Qt::Checked : Qt::Unchecked);
     }
     results_->setMinimumWidth(220);
     results_->setMaximumWidth(300);
@@ -131,6 +137,10 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
 
     connect(input_, &QComboBox::currentIndexChanged, this, &SweepDialog::inputPicked);
     inputPicked();
+    if (fields_.inputs[static_cast<size_t>(input_->currentIndex())].component->name() == choice_.input) {
+        from_->setText(qs(choice_.from));
+        to_->setText(qs(choice_.to));
+    }
     resize(860, 560);
 }
 
@@ -156,6 +166,8 @@ void SweepDialog::runSweep() {
         }
     const bool logarithmic = logarithmic_->isChecked();
     const int steps = steps_->value();
+    choice_ = {in.component->name(), {}, from_->text().toStdString(), to_->text().toStdString(), steps, logarithmic};
+    for (const AnalysisField& r : chosen) choice_.results.push_back(r.component->name());
     std::vector<SweepPoint> points;
     bool stopped = false;
     run([&] {

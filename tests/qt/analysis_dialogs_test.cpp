@@ -99,6 +99,11 @@ TEST_F(AnalysisDialogs, GoalSeekTypesTheAnswerOrSaysWhatIsReachable) {
         EXPECT_EQ(app->c("Edit15").text(), width);
         EXPECT_EQ(app->c("Edit17").text(), "2.9172 Amps");
     });
+    // Opened again on this calculator, it offers the same fields.
+    withDialog<tv::GoalSeekDialog>("GoalSeek1", [&](tv::GoalSeekDialog& d) {
+        EXPECT_EQ(part<QComboBox>(d, "result")->currentText(), "Conductor Current (Amps)");
+        EXPECT_EQ(part<QLineEdit>(d, "target")->text(), "2.9172");
+    });
 }
 
 TEST_F(AnalysisDialogs, SweepPlotsEachResultWithGapsAndHandsOnTheTable) {
@@ -153,6 +158,11 @@ TEST_F(AnalysisDialogs, SweepPlotsEachResultWithGapsAndHandsOnTheTable) {
         QFile f(csv);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_TRUE(f.readLine().startsWith("Conductor Width (mils),Conductor Current (Amps),"));
+    });
+    withDialog<tv::SweepDialog>("Sweep1", [&](tv::SweepDialog& d) {
+        EXPECT_EQ(part<QLineEdit>(d, "to")->text(), "50");
+        EXPECT_EQ(part<QSpinBox>(d, "steps")->value(), 5);
+        EXPECT_EQ(part<QListWidget>(d, "results")->item(2)->checkState(), Qt::Checked);  // the current
     });
 }
 
