@@ -47,16 +47,14 @@ int AnalysisDialog::firstResultField() const {
     return fields_.results.empty() ? -1 : 0;
 }
 
-void AnalysisDialog::run(const std::function<void()>& work) {
-    QWidget& main = windows_.main();
-    const bool painting = main.updatesEnabled();
-    main.setUpdatesEnabled(false);
-    windows_.act([&] {
-        QtWindows::Applying busy(windows_);
-        work();
-    });
-    main.setUpdatesEnabled(painting);
+void AnalysisDialog::run(const std::function<void()>& work) { windows_.act(work); }
+
+AnalysisDialog::Busy::Busy(QtWindows& windows)
+    : main_(windows.main()), painting_(main_.updatesEnabled()), applying_(windows) {
+    main_.setUpdatesEnabled(false);
 }
+
+AnalysisDialog::Busy::~Busy() { main_.setUpdatesEnabled(painting_); }
 
 int AnalysisDialog::indexOf(const std::vector<AnalysisField>& fields, const std::string& name, int otherwise) {
     for (size_t i = 0; i < fields.size(); ++i)

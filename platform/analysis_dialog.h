@@ -10,6 +10,7 @@
 
 #include "analysis_fields.h"
 #include "platform.h"
+#include "qt_windows.h"
 
 class QComboBox;
 class QLabel;
@@ -17,7 +18,6 @@ class QLabel;
 namespace tv {
 
 class App;
-class QtWindows;
 
 // What the user last chose in a window on a calculator (fields by component
 // name), offered again the next time it opens there.
@@ -45,9 +45,22 @@ protected:
     // The position of a field by component name, or `otherwise`.
     static int indexOf(const std::vector<AnalysisField>& fields, const std::string& name, int otherwise);
     // Runs `work` as a user action: a number that does not read ends it with
-    // its message box. The main window is repainted once, when it is done,
-    // and takes no input meanwhile.
+    // its message box.
     void run(const std::function<void()>& work);
+    // While a search tries values: the main window is repainted once, when
+    // it is done, and takes no input meanwhile.
+    class Busy {
+    public:
+        explicit Busy(QtWindows& windows);
+        ~Busy();
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+    private:
+        QWidget& main_;
+        bool painting_;
+        QtWindows::Applying applying_;
+    };
     // A field's number as a text with the user's separator ("" when none).
     QString numberText(double value) const;
     // A note in place of the pickers when the calculator offers nothing.

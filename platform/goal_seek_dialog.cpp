@@ -80,7 +80,11 @@ void GoalSeekDialog::solve() {
     QString status;
     run([&] {
         const double target = readFloat(target_->text().trimmed().toStdString(), app_.userSeparator());
-        const SolveOutcome o = goalSeek(app_, *in.component, *r.component, target, in.caption);
+        SolveOutcome o;
+        {
+            Busy busy(windows_);
+            o = goalSeek(app_, *in.component, *r.component, target, in.caption);
+        }
         if (!o.found) {
             status = "No value of " + qs(in.caption) + " reaches the target.";
             app_.message(o.message);

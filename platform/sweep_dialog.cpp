@@ -183,6 +183,7 @@ void SweepDialog::runSweep() {
         progress.setMinimumDuration(300);
         // The bar moves (and the window answers) every few milliseconds, not
         // after every step.
+        Busy busy(windows_);
         QElapsedTimer sinceShown;
         sinceShown.start();
         points = sweep(app_, *in.component, from, to, steps, components, logarithmic, [&](int done, int total) {
