@@ -7,6 +7,10 @@
 
 namespace tv {
 
+// The analysis windows of the Tools menu.
+enum class AnalysisWindow { GoalSeek, Sweep };
+inline const char* analysisWindowTitle(AnalysisWindow w) { return w == AnalysisWindow::GoalSeek ? "Goal Seek" : "Sweep"; }
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -52,6 +56,9 @@ public:
     // Window management of secondary windows (GUI only).
     virtual void showWindow(const std::string& /*form*/) {}
     virtual void closeWindow(const std::string& /*form*/) {}
+    // Goal seek and sweep over the current calculator's fields (GUI only):
+    // runs the window and returns when it is closed.
+    virtual void showAnalysis(AnalysisWindow /*which*/) {}
 
 protected:
     std::string activeStyle_ = "Windows";

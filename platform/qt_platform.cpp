@@ -18,7 +18,9 @@
 #include <algorithm>
 
 #include "form_view.h"
+#include "goal_seek_dialog.h"
 #include "qt_windows.h"
+#include "sweep_dialog.h"
 #include "themes.h"
 #include "widgets.h"
 
@@ -174,6 +176,17 @@ void QtPlatform::showWindow(const std::string& form) {
 
 void QtPlatform::closeWindow(const std::string& form) {
     if (windows_) windows_->close(form);
+}
+
+void QtPlatform::showAnalysis(AnalysisWindow which) {
+    if (!windows_) return;
+    if (which == AnalysisWindow::GoalSeek) {
+        GoalSeekDialog dialog(*windows_, dialogParent());
+        dialog.exec();
+    } else {
+        SweepDialog dialog(*windows_, dialogParent());
+        dialog.exec();
+    }
 }
 
 }  // namespace tv

@@ -44,6 +44,7 @@ public:
     QPrinter& printer();
     void showWindow(const std::string& form) override;
     void closeWindow(const std::string& form) override;
+    void showAnalysis(AnalysisWindow which) override;
 
     // The icon of a message box: a warning for a refusal, a limit, a
     // correction or a fault; information for anything else.

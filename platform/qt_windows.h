@@ -30,6 +30,7 @@ public:
     QtWindows(App& app, QtPlatform& platform);
     ~QtWindows() override;
 
+    App& app() const { return app_; }
     FormView& main() const;
     FormView* view(const std::string& form) const;
     // The widget of a component (null when it has none, e.g. menu items).

@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
+  # the sweep's plot; the charts' CMake package looks for the OpenGL one
+  qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth
   file  # the Debian package build reads the programs' types with it

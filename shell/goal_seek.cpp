@@ -155,15 +155,14 @@ std::optional<Bracket> bracketRoot(double x0, double f0, const std::function<dou
     return std::nullopt;
 }
 
-}  // namespace
-
-double resultNumber(const std::string& text) {
+// The length of the number a result text starts with; 0 when it has none.
+size_t numberLength(const std::string& text) {
     size_t end = 0;
     const size_t n = text.size();
     if (end < n && (text[end] == '-' || text[end] == '+')) ++end;
     const size_t digitsFrom = end;
     while (end < n && ((text[end] >= '0' && text[end] <= '9') || text[end] == '.')) ++end;
-    if (end == digitsFrom) return kNaN;
+    if (end == digitsFrom) return 0;
     if (end < n && (text[end] == 'e' || text[end] == 'E')) {
         size_t e = end + 1;
         if (e < n && (text[e] == '-' || text[e] == '+')) ++e;
@@ -172,6 +171,33 @@ double resultNumber(const std::string& text) {
             end = e;
         }
     }
+    return end;
+}
+
+// x rounded to a number of significant digits.
+double roundedTo(double x, int digits) {
+    if (x == 0 || !std::isfinite(x)) return x;
+    const double scale = std::pow(10.0, digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(x)))));
+    const double r = std::round(x * scale) / scale;
+    return std::isfinite(r) ? r : x;
+}
+
+// A CSV or tab-separated cell: quoted when it holds the separator or a quote.
+std::string cell(const std::string& text, char separator) {
+    if (text.find(separator) == std::string::npos && text.find('"') == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char ch : text) {
+        if (ch == '"') quoted += '"';
+        quoted += ch;
+    }
+    return quoted + '"';
+}
+
+}  // namespace
+
+double resultNumber(const std::string& text) {
+    const size_t end = numberLength(text);
+    if (end == 0) return kNaN;
     try {
         return readFloat(text.substr(0, end), ".");
     } catch (const ConversionError&) {
@@ -179,11 +205,21 @@ double resultNumber(const std::string& text) {
     }
 }
 
+std::string resultUnit(const std::string& text) {
+    const size_t end = numberLength(text);
+    if (end == 0 || !std::isfinite(resultNumber(text))) return {};
+    const size_t from = text.find_first_not_of(" \t", end);
+    if (from == std::string::npos) return {};
+    return text.substr(from, text.find_last_not_of(" \t") + 1 - from);
+}
+
 SolveOutcome goalSeek(App& app, Component& input, Component& result, double target,
                       const std::string& inputName) {
     SolveOutcome out;
     const double x0 = app.num(input);
+    const double tolerance = 1e-6 * std::max(1.0, std::fabs(target));
     double answer = kNaN;
+    std::string answerText = input.text();
     Nearest nearest;
     {
         Trial trial(app);
@@ -197,17 +233,26 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
             answer = x0;
         } else if (auto br = bracketRoot(x0, f0, g)) {
             const double x = br->fb == 0 ? br->b : brent(*br, g);
-            // A jump across the target (a table step) is no solution.
-            const double y = trial.value(input, result, x);
-            if (std::isfinite(y) && std::fabs(y - target) <= 1e-6 * std::max(1.0, std::fabs(target)))
-                answer = x;
+            // The answer as a user would type it: the fewest digits that
+            // still show the target, and no more characters than the field
+            // takes. A jump across the target (a table step) is no solution.
+            for (int digits = 1; digits <= 15 && !std::isfinite(answer); ++digits) {
+                const double v = roundedTo(x, digits);
+                const std::string text = app.numberText(v);
+                if (input.maxLength() > 0 && static_cast<int>(text.size()) > input.maxLength()) continue;
+                const double y = trial.value(input, result, v);
+                if (std::isfinite(y) && std::fabs(y - target) <= tolerance) {
+                    answer = v;
+                    answerText = text;
+                }
+            }
         }
         out.recalculations = trial.runs;
     }
     if (std::isfinite(answer)) {
         out.found = true;
         out.input = answer;
-        input.setText(app.numberText(answer));
+        input.setText(answerText);
         app.Button1Click();
         ++out.recalculations;
         out.result = resultNumber(result.text());
@@ -225,7 +270,8 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
 }
 
 std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to, int steps,
-                              const std::vector<Component*>& results, bool logarithmic) {
+                              const std::vector<Component*>& results, bool logarithmic,
+                              const SweepProgress& progress) {
     std::vector<SweepPoint> points;
     if (steps < 1) steps = 1;
     Trial trial(app);
@@ -236,21 +282,23 @@ std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to
         const bool ok = trial.run(input, x);
         for (Component* r : results) p.results.push_back(ok ? resultNumber(r->text()) : kNaN);
         points.push_back(std::move(p));
+        if (progress && !progress(i + 1, steps + 1)) break;
     }
     return points;
 }
 
 std::vector<std::string> sweepTable(const std::vector<SweepPoint>& points, const std::string& inputName,
-                                    const std::vector<std::string>& resultNames, char separator) {
+                                    const std::vector<std::string>& resultNames, char separator,
+                                    const std::string& decimal) {
     std::vector<std::string> lines;
-    std::string header = inputName;
-    for (const auto& n : resultNames) header += separator + n;
+    std::string header = cell(inputName, separator);
+    for (const auto& n : resultNames) header += separator + cell(n, separator);
     lines.push_back(header);
     for (const auto& p : points) {
-        std::string line = generalText(p.input, ".");
+        std::string line = generalText(p.input, decimal);
         for (double r : p.results) {
             line += separator;
-            if (std::isfinite(r)) line += generalText(r, ".");
+            if (std::isfinite(r)) line += generalText(r, decimal);
         }
         lines.push_back(line);
     }

@@ -4,6 +4,7 @@
 // search tries values the user never typed: its messages are held back and
 // the window is put back as it was, except for the answer, which is written
 // and recalculated once as if typed.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ class Component;
 // for "N/A" or a text that does not start with a number. Results always use
 // a point.
 double resultNumber(const std::string& text);
+// The unit after that number ("50.0000 Ohms" -> "Ohms"); "" for a bare
+// number or a text without one.
+std::string resultUnit(const std::string& text);
 
 struct SolveOutcome {
     bool found = false;
@@ -36,14 +40,23 @@ struct SweepPoint {
     std::vector<double> results;  // NaN: a gap (a message or no finite value)
 };
 
+// Told after each point how many of the total are done; returning false
+// stops the sweep there.
+using SweepProgress = std::function<bool(int done, int total)>;
+
 // Steps the input from `from` to `to` in `steps` intervals (steps + 1
 // points), linearly or logarithmically, recording the results; the window is
 // restored afterwards. A logarithmic sweep needs two ends of the same sign.
+// A sweep stopped by `progress` returns the points it reached.
 std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to, int steps,
-                              const std::vector<Component*>& results, bool logarithmic);
+                              const std::vector<Component*>& results, bool logarithmic,
+                              const SweepProgress& progress = {});
 
 // The sweep as tab- or comma-separated lines with a header; gaps are empty.
+// A name holding the separator or a quote is quoted, as CSV readers expect.
+// Numbers take `decimal` as their separator (a point in CSV files).
 std::vector<std::string> sweepTable(const std::vector<SweepPoint>& points, const std::string& inputName,
-                                    const std::vector<std::string>& resultNames, char separator);
+                                    const std::vector<std::string>& resultNames, char separator,
+                                    const std::string& decimal = ".");
 
 }  // namespace tv

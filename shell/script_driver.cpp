@@ -39,6 +39,10 @@ void RecordingPlatform::printMainWindow() {
     ++printed;
 }
 
+void RecordingPlatform::showAnalysis(AnalysisWindow which) {
+    out_ << "window: " << analysisWindowTitle(which) << "\n";
+}
+
 std::string RecordingPlatform::workingDirectory() {
     std::error_code ec;
     auto p = std::filesystem::current_path(ec);

@@ -1,5 +1,5 @@
-// The Tools menu's desktop programs: the first calculator or text editor of
-// the usual Linux desktops that is installed.
+// The Tools menu: the desktop programs (the first calculator or text editor
+// of the usual Linux desktops that is installed), goal seek and sweep.
 #include <string>
 #include <vector>
 
@@ -38,6 +38,8 @@ void installToolsMenu(App& app) {
     App* a = &app;
     app.c("Calculator1").onClick = [a] { start(*a, kCalculator); };
     app.c("ASCIIEditor1").onClick = [a] { start(*a, kEditor); };
+    app.c("GoalSeek1").onClick = [a] { a->platform.showAnalysis(AnalysisWindow::GoalSeek); };
+    app.c("Sweep1").onClick = [a] { a->platform.showAnalysis(AnalysisWindow::Sweep); };
 }
 
 }  // namespace tv
