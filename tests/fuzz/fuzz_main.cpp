@@ -241,7 +241,7 @@ std::string scenario(const tvfuzz::Setup& setup, const std::vector<std::string>&
             o << "# the settings file is settings.ini beside this script (not plain text)\n";
         }
     }
-    if (setup.settings == S::Directory) o << "# settings.ini is a directory\n";
+    if (setup.settings == S::Directory) o << "#! dir settings.ini\n";
     o << "# tolvane-fuzz --seed " << seed << " --only " << index << ": " << failure << "\n";
     for (size_t i = 0; i < lines.size(); ++i)
         if (keep[i]) o << lines[i] << "\n";
