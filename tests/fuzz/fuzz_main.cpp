@@ -47,6 +47,7 @@ struct Shared {
 Shared* shared = nullptr;
 
 constexpr int kInternalError = 3;
+constexpr int kSetupError = 4;  // the fuzzer's own trouble, not the program's
 constexpr int kCpuSeconds = 20;    // a script using more processor time hangs
 constexpr int kWallSeconds = 180;  // the same in wall time, for a starved machine
 
@@ -75,7 +76,7 @@ struct Job {
     }
     fs::remove_all(dir);
     fs::create_directories(dir);
-    if (chdir(dir.c_str()) != 0) _exit(kInternalError);
+    if (chdir(dir.c_str()) != 0) _exit(kSetupError);
     const std::string path = (dir / "settings.ini").string();
     using S = tvfuzz::Setup::Settings;
     switch (job.setup.settings) {
@@ -108,7 +109,7 @@ struct Job {
             if (job.lines && !job.keep[i]) continue;
             const std::string line = job.lines ? (*job.lines)[i] : tvfuzz::nextCommand(rng, driver);
             const std::string recorded = line + "\n";
-            if (write(record, recorded.data(), recorded.size()) < 0) _exit(kInternalError);
+            if (write(record, recorded.data(), recorded.size()) < 0) _exit(kSetupError);
             ++number;
             try {
                 driver.execute(line, number);
@@ -138,6 +139,7 @@ Outcome describe(int status) {
         int code = WEXITSTATUS(status);
         if (code == 0) return {};
         if (code == kInternalError) return {false, "internal error"};
+        if (code == kSetupError) return {false, "the fuzzer cannot prepare or record the script"};
         return {false, "exit status " + std::to_string(code) + " (a sanitizer report)"};
     }
     int sig = WTERMSIG(status);
@@ -276,6 +278,7 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
+    work = fs::absolute(work);  // the children change into it
     signal(SIGPIPE, SIG_IGN);
     void* mem = mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     if (mem == MAP_FAILED) return 2;
