@@ -9,9 +9,23 @@
 
 namespace {
 
+const char* kUsage = "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [SCRIPT]\n";
+
 int usage() {
-    std::cerr << "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [SCRIPT]\n";
+    std::cerr << kUsage;
     return 2;
+}
+
+int help() {
+    std::cout << kUsage
+              << "\nRuns Tolvane's calculators without a window: the commands of SCRIPT (or\n"
+                 "standard input), one per line, e.g. \"set Edit15 12\", \"enter Edit15\", \"show Edit17\".\n\n"
+                 "  --settings FILE   keep the settings in this INI file (default: in memory)\n"
+                 "  --decimal SEP     the user's decimal separator: point, comma or other\n"
+                 "  --help            show this help\n\n"
+                 "Exit status: 0 all expectations held, 1 one failed, 2 script error.\n"
+                 "See tolvane-cli(1) for the commands.\n";
+    return 0;
 }
 
 }  // namespace
@@ -32,10 +46,8 @@ int main(int argc, char** argv) {
             else if (d == "other") separator = "'";
             else return usage();
             haveSeparator = true;
-        } else if (a == "--help" || a == "-h") {
-            usage();
-            return 0;
-        } else if (!a.empty() && a[0] == '-' && a != "-") return usage();
+        } else if (a == "--help" || a == "-h") return help();
+        else if (!a.empty() && a[0] == '-' && a != "-") return usage();
         else if (script.empty()) script = a;
         else return usage();
     }

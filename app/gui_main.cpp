@@ -2,6 +2,7 @@
 // widgets, runs the start-up sequence with its splash, then the event loop.
 //
 //   tolvane [--screenshot FILE]
+//   tolvane --help | --version
 //
 // --screenshot FILE saves the main window as a PNG once start-up is done and
 // ends the program (for checking the look on a virtual display); messages on
@@ -28,16 +29,41 @@ namespace {
 
 const char* kTitle = "Corvex PCB Design Vurivav";
 
+const char* kUsage = "usage: tolvane [--screenshot FILE]\n       tolvane --help | --version\n";
+
 int usage() {
-    std::fprintf(stderr, "usage: tolvane [--screenshot FILE]\n");
+    std::fputs(kUsage, stderr);
     return 2;
+}
+
+// Answered before any window exists, so that they work without a display.
+bool answeredAtOnce(int argc, char** argv) {
+    if (argc != 2) return false;
+    std::string a = argv[1];
+    if (a == "--help" || a == "-h") {
+        std::printf("%s\n"
+                    "Tolvane, the engineering calculator for PCB designers.\n\n"
+                    "  --screenshot FILE  save the main window as a PNG once started, then end\n"
+                    "  --help             show this help\n"
+                    "  --version          show the version\n\n"
+                    "Settings: ~/.config/Corvex PCB Design, Inc./Tolvane.ini. See tolvane(1).\n",
+                    kUsage);
+        return true;
+    }
+    if (a == "--version") {
+        std::printf("tolvane 7.13\n");
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (answeredAtOnce(argc, argv)) return 0;
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("Tolvane");
+    QGuiApplication::setDesktopFileName("tolvane");
     QApplication::setOrganizationName("Corvex PCB Design, Inc.");
     QApplication::setApplicationVersion("7.13");
 

@@ -9,6 +9,7 @@
 // The Qt layer observes property changes through the form's observer.
 #include <functional>
 #include <stdexcept>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -160,6 +161,9 @@ public:
 
     // The spin button's bound field, the picture of an image.
     std::string associate;
+    // Whether Tab stops at the control; unset, every input but a read-only
+    // field takes a tab stop.
+    std::optional<bool> tabStop;
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& p);
 

@@ -17,6 +17,13 @@ public:
     virtual bool ask(const std::string& text, const std::string& caption) = 0;
     // Hands a web address, e-mail address, document or program to the desktop.
     virtual void open(const std::string& target) = 0;
+    // Hands a document lying beside the program's executable ("EULA.pdf") to
+    // the desktop, with that folder as the working directory.
+    virtual void openDocument(const std::string& name) { open(name); }
+    // The first of the named programs found on the PATH; "" when none is.
+    virtual std::string findProgram(const std::vector<std::string>& names);
+    // Starts a program that findProgram found, detached from this one.
+    virtual void startProgram(const std::string& name) { open(name); }
 
     // Lets pending window events run (the splash animation, printing progress).
     virtual void processEvents() {}
@@ -36,7 +43,9 @@ public:
     virtual std::string activeStyle() { return activeStyle_; }
     virtual void applyStyle(const std::string& name) { activeStyle_ = name; }
 
-    // Printing of the main window and the printer set-up dialog.
+    // Printing of the main window: the print dialog (printer or PDF file;
+    // false when cancelled), then the page itself; the printer set-up dialog.
+    virtual bool choosePrinter() { return true; }
     virtual void printMainWindow() {}
     virtual void printerSetup() {}
 

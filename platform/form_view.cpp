@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -17,12 +18,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 #include "app.h"
 #include "form.h"
 #include "qt_windows.h"
 #include "resources.h"
+#include "tab_order.h"
 #include "tab_strip.h"
 #include "themes.h"
 #include "user_actions.h"
@@ -83,6 +86,7 @@ FormView::FormView(QtWindows& owner, App& app, Form& form)
     layout->addWidget(client_);
     owner_.enroll(this, this, &form_.self());
     build();
+    orderTabs();
     refresh(form_.self());
     form_.setObserver([this](Component& c, Prop p) { apply(c, p); });
 }
@@ -327,6 +331,7 @@ void FormView::apply(Component& c, Prop p) {
         case Prop::ReadOnly:
             if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setReadOnly(c.readOnly());
             if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->setReadOnly(c.readOnly());
+            applyTabStop(c);
             break;
         case Prop::Picture:
             if (auto* pic = qobject_cast<Picture*>(w)) {
@@ -371,10 +376,20 @@ void FormView::applyText(Component& c, QWidget* w) {
 
 void FormView::applyItems(Component& c, QWidget* w) {
     switch (c.kind()) {
-        case Kind::RadioGroup:
+        case Kind::RadioGroup: {
             static_cast<RadioGroupBox*>(w)->setItems(c.items());
             applyIndex(c, w);
+            applyTabStop(c);
+            // New buttons join the end of the focus chain; put them back
+            // between the group's neighbours.
+            auto at = std::find(tabOrder_.begin(), tabOrder_.end(), &c);
+            if (at != tabOrder_.end()) {
+                size_t i = static_cast<size_t>(at - tabOrder_.begin());
+                if (i == 0) chainTabs(0, tabOrder_.size() - 1);
+                else chainTabs(i - 1, std::min(i + 1, tabOrder_.size() - 1));
+            }
             break;
+        }
         case Kind::ComboBox: {
             auto* combo = static_cast<QComboBox*>(w);
             combo->clear();
@@ -512,10 +527,13 @@ void FormView::applyAction(Component& c, Prop p) {
     if (!a) return;
     QtWindows::Applying guard(owner_);
     switch (p) {
-        case Prop::Text:
-            a->setSeparator(c.caption() == "-");
-            a->setText(qs(c.caption()));
+        case Prop::Text: {
+            // A separator is only a line; its "-" is no text to show.
+            bool separator = c.caption() == "-";
+            a->setSeparator(separator);
+            a->setText(separator ? QString() : qs(c.caption()));
             break;
+        }
         case Prop::Enabled: a->setEnabled(c.enabled()); break;
         case Prop::Visible: a->setVisible(c.visible()); break;
         case Prop::Checked:
@@ -524,6 +542,124 @@ void FormView::applyAction(Component& c, Prop p) {
             break;
         default: break;
     }
+}
+
+namespace {
+
+bool isInput(Kind k) {
+    switch (k) {
+        case Kind::Edit:
+        case Kind::Memo:
+        case Kind::ComboBox:
+        case Kind::CheckBox:
+        case Kind::Button:
+        case Kind::SpeedButton:
+        case Kind::TrackBar:
+        case Kind::RadioGroup: return true;
+        default: return false;
+    }
+}
+
+bool isContainer(Kind k) { return k == Kind::GroupBox || k == Kind::Panel || k == Kind::TabControl; }
+
+}  // namespace
+
+// Read-only fields take no tab stop unless the description gives one; any
+// other input keeps its own unless the description takes it away. A control
+// without a tab stop still takes the focus by a click.
+void FormView::applyTabStop(Component& c) {
+    if (auto* group = qobject_cast<RadioGroupBox*>(widgetOf(c))) {
+        group->setTabStop(c.tabStop.value_or(true));
+        return;
+    }
+    bool field = c.kind() == Kind::Edit || c.kind() == Kind::Memo;
+    if (!field && !c.tabStop) return;
+    Qt::FocusPolicy policy = c.tabStop.value_or(!c.readOnly()) ? Qt::StrongFocus : Qt::ClickFocus;
+    for (QWidget* w : tabWidgets(c)) w->setFocusPolicy(policy);
+}
+
+// The widgets Tab visits for a component: a radio group's buttons, else the
+// component's own widget.
+std::vector<QWidget*> FormView::tabWidgets(const Component& c) const {
+    QWidget* w = widgetOf(c);
+    if (!w) return {};
+    if (auto* group = qobject_cast<RadioGroupBox*>(w)) {
+        std::vector<QWidget*> buttons;
+        for (int i = 0; i < group->count(); ++i) buttons.push_back(group->button(i));
+        return buttons;
+    }
+    return {w};
+}
+
+// Orders the inputs of the window by their places in the window. A control
+// that lies inside a sibling frame (a group placed over another group) is read
+// with that frame's contents.
+void FormView::orderTabs() {
+    std::unordered_map<const Component*, QRect> place;
+    std::function<QRect(const Component&)> rectOf = [&](const Component& c) -> QRect {
+        if (auto it = place.find(&c); it != place.end()) return it->second;
+        QRect r(c.left(), c.top(), c.width(), c.height());
+        const Component* p = form_.find(c.parentName());
+        if (p && p != &form_.self()) r.translate(rectOf(*p).topLeft());
+        place[&c] = r;
+        return r;
+    };
+    std::vector<Component*> all;
+    std::unordered_map<std::string, std::vector<Component*>> framesIn;
+    for (const auto& c : form_.components())
+        if (c.get() != &form_.self() && !isMenu(c->kind()) && widgetOf(*c)) {
+            all.push_back(c.get());
+            if (isContainer(c->kind())) framesIn[c->parentName()].push_back(c.get());
+        }
+    // The visual tree: each component under its parent, or under the
+    // smallest sibling frame that encloses it.
+    std::unordered_map<const Component*, std::vector<Component*>> children;
+    for (Component* c : all) {
+        const Component* parent = form_.find(c->parentName());
+        const Component* frame = parent ? parent : &form_.self();
+        QRect r = rectOf(*c), frameRect;
+        for (Component* s : framesIn[c->parentName()]) {
+            QRect sr = rectOf(*s);
+            if (s != c && sr != r && sr.contains(r) && (frameRect.isNull() || frameRect.contains(sr))) {
+                frame = s;
+                frameRect = sr;
+            }
+        }
+        children[frame].push_back(c);
+    }
+    std::unordered_map<const Component*, bool> holdsInput;
+    std::function<bool(const Component*)> hasInput = [&](const Component* c) {
+        if (auto it = holdsInput.find(c); it != holdsInput.end()) return it->second;
+        bool any = isInput(c->kind());
+        for (const Component* k : children[c]) any = hasInput(k) || any;
+        return holdsInput[c] = any;
+    };
+    tabOrder_.clear();
+    std::function<void(const Component*)> walk = [&](const Component* node) {
+        std::vector<Component*> items;
+        std::vector<QRect> rects;
+        for (Component* k : children[node])
+            if (hasInput(k)) {
+                items.push_back(k);
+                rects.push_back(rectOf(*k));
+            }
+        for (size_t i : readingOrder(rects)) {
+            if (isInput(items[i]->kind())) tabOrder_.push_back(items[i]);
+            walk(items[i]);
+        }
+    };
+    walk(&form_.self());
+    if (!tabOrder_.empty()) chainTabs(0, tabOrder_.size() - 1);
+}
+
+// Links the tab widgets of tabOrder_[first..last] one after the other.
+void FormView::chainTabs(size_t first, size_t last) {
+    QWidget* previous = nullptr;
+    for (size_t i = first; i <= last && i < tabOrder_.size(); ++i)
+        for (QWidget* w : tabWidgets(*tabOrder_[i])) {
+            if (previous) QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
 }
 
 void FormView::click(Component& c) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "component.h"
 
@@ -27,6 +28,8 @@ public:
     QWidget* widgetOf(const Component& c) const;
     QAction* actionOf(const Component& c) const;
     QMenuBar* menuBar() const { return menuBar_; }
+    // The client area: the window without its menu bar.
+    QWidget& client() const { return *client_; }
     // The first popup menu of the window (the tray menu of the main window).
     QMenu* popupMenu() const { return popup_; }
 
@@ -58,6 +61,12 @@ private:
     QPalette groundOf(const Component& c) const;
     void place(Component& c, QWidget* w);
     void click(Component& c);
+    // Tab order: the inputs in reading order; a radio group's buttons, made
+    // anew with its items, are put back in their group's place.
+    void orderTabs();
+    void chainTabs(size_t first, size_t last);
+    void applyTabStop(Component& c);
+    std::vector<QWidget*> tabWidgets(const Component& c) const;
 
     QtWindows& owner_;
     App& app_;
@@ -69,6 +78,7 @@ private:
     std::unordered_map<const Component*, QAction*> actions_;
     std::unordered_map<const Component*, QMenu*> menus_;
     std::unordered_map<const Component*, bool> building_;
+    std::vector<Component*> tabOrder_;
 };
 
 }  // namespace tv

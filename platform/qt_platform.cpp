@@ -2,15 +2,20 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "form_view.h"
 #include "qt_windows.h"
@@ -31,13 +36,24 @@ QWidget* QtPlatform::dialogParent() const {
     return w;
 }
 
+QMessageBox::Icon QtPlatform::iconFor(const std::string& text) {
+    // Words of a refusal, a limit, a correction or a fault.
+    static const char* const warnings[] = {"can't", "cannot", "can not", "not ", "n't ", "error", "invalid",
+                                           "must", "should", "greater than", "less than", "warning",
+                                           "failed", "unable", "too "};
+    QString t = qs(text).toLower();
+    for (const char* w : warnings)
+        if (t.contains(QLatin1String(w))) return QMessageBox::Warning;
+    return QMessageBox::Information;
+}
+
 void QtPlatform::showMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, title_, qs(text), QMessageBox::Ok, dialogParent());
+    QMessageBox box(iconFor(text), title_, qs(text), QMessageBox::Ok, dialogParent());
     box.exec();
 }
 
 bool QtPlatform::ask(const std::string& text, const std::string& caption) {
-    QMessageBox box(QMessageBox::Question, caption.empty() ? title_ : qs(caption), qs(text),
+    QMessageBox box(iconFor(text), caption.empty() ? title_ : qs(caption), qs(text),
                     QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
@@ -52,6 +68,25 @@ QUrl QtPlatform::targetUrl(const std::string& target) {
 }
 
 void QtPlatform::open(const std::string& target) { QDesktopServices::openUrl(targetUrl(target)); }
+
+void QtPlatform::openDocument(const std::string& name) {
+    const QDir folder(QCoreApplication::applicationDirPath());
+    const QString path = folder.absoluteFilePath(qs(name));
+    // The desktop would fail without a word; say what is missing instead.
+    if (!QFileInfo::exists(path)) {
+        showMessage("The document \"" + name + "\" was not found in " + folder.path().toStdString() + ".");
+        return;
+    }
+    // The viewer starts in the document's folder.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QDir::setCurrent(before);
+}
+
+void QtPlatform::startProgram(const std::string& name) {
+    if (!QProcess::startDetached(qs(name), {})) showMessage(name + " could not be started.");
+}
 
 void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
 
@@ -85,22 +120,51 @@ void QtPlatform::applyStyle(const std::string& name) {
     if (windows_) windows_->refreshColors();
 }
 
-void QtPlatform::printMainWindow() {
-    if (!windows_) return;
+QPrinter& QtPlatform::printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPixmap shot = windows_->main().grab();
-    QPainter painter;
-    if (!painter.begin(printer_.get())) return;
-    QRect page = painter.viewport();
-    QSize size = shot.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(shot.rect());
-    painter.drawPixmap(0, 0, shot);
+    return *printer_;
 }
 
+bool QtPlatform::choosePrinter() {
+    QPrintDialog dialog(&printer(), dialogParent());
+    dialog.setWindowTitle("Print Form");
+    // One page, one copy of the window: no page ranges to choose.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// The client area of the main window (without its menu bar) as one image,
+// scaled to the page width or height with its proportions kept, at the top
+// of the page and centred across it. The image is rendered at up to three
+// times the screen size so that its texts stay sharp on paper.
+void QtPlatform::printMainWindow() {
+    if (!windows_) return;
+    QWidget& window = windows_->main().client();
+    QPainter painter;
+    if (!painter.begin(&printer())) {
+        showMessage("The printer could not be started.");
+        return;
+    }
+    const QRect page = painter.viewport();
+    const QSize size = window.size().scaled(page.size(), Qt::KeepAspectRatio);
+    const qreal scale = std::clamp(qreal(size.width()) / std::max(1, window.width()), 1.0, 3.0);
+    QImage image(window.size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(window.palette().color(QPalette::Window));
+    window.render(&image);
+    painter.drawImage(QRect(QPoint(page.x() + (page.width() - size.width()) / 2, page.y()), size), image);
+    painter.end();
+}
+
+// The print dialog as the set-up: it chooses the printer (or a PDF file), and
+// its properties the paper and orientation; the page set-up dialog alone
+// serves only system printers.
 void QtPlatform::printerSetup() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer_.get(), dialogParent());
+    QPrintDialog dialog(&printer(), dialogParent());
+    dialog.setWindowTitle("Printer Setup");
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    for (auto* buttons : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
     dialog.exec();
 }
 

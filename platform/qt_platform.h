@@ -1,6 +1,7 @@
 #pragma once
 // The platform services of the GUI: message boxes, the desktop shell, the
 // event loop, files, colour themes, printing and the program's windows.
+#include <QMessageBox>
 #include <QString>
 #include <QUrl>
 #include <memory>
@@ -27,6 +28,8 @@ public:
     void showMessage(const std::string& text) override;
     bool ask(const std::string& text, const std::string& caption) override;
     void open(const std::string& target) override;
+    void openDocument(const std::string& name) override;
+    void startProgram(const std::string& name) override;
     void processEvents() override;
     void delay(int ms) override;
     void quit(int code) override;
@@ -34,10 +37,17 @@ public:
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
     std::vector<std::string> styleNames() override;
     void applyStyle(const std::string& name) override;
+    bool choosePrinter() override;
     void printMainWindow() override;
     void printerSetup() override;
+    // The printer the dialogs set up and printing uses (kept for the run).
+    QPrinter& printer();
     void showWindow(const std::string& form) override;
     void closeWindow(const std::string& form) override;
+
+    // The icon of a message box: a warning for a refusal, a limit, a
+    // correction or a fault; information for anything else.
+    static QMessageBox::Icon iconFor(const std::string& text);
 
     // What a shell-open target stands for: a web or mail address as it is
     // ("www." gets https), anything else a file relative to the working directory.

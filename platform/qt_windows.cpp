@@ -14,23 +14,21 @@
 
 #include "app.h"
 #include "form_view.h"
+#include "links.h"
 #include "qt_platform.h"
+#include "resources.h"
 #include "user_actions.h"
 
 namespace tv {
 
 namespace {
 
-// The program's icon: a copper trace shaped as a T, ending in a via pad.
+// The program's icon, drawn at the sizes window managers and trays ask for.
 QIcon programIcon() {
-    static const char* svg =
-        "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 32 32'>"
-        "<rect width='32' height='32' rx='6' fill='#1E4D3A'/>"
-        "<path d='M7 9H25M16 9V22' stroke='#E3A857' stroke-width='4' stroke-linecap='round' fill='none'/>"
-        "<circle cx='16' cy='23.5' r='4' fill='#E3A857'/><circle cx='16' cy='23.5' r='1.6' fill='#1E4D3A'/>"
-        "</svg>";
-    QSvgRenderer renderer{QByteArray(svg)};
+    const std::string* svg = resource("icons/tolvane.svg");
+    QSvgRenderer renderer{svg ? QByteArray(svg->data(), static_cast<qsizetype>(svg->size())) : QByteArray()};
     QIcon icon;
+    if (!renderer.isValid()) return icon;
     for (int size : {16, 24, 32, 48, 64}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
@@ -80,6 +78,10 @@ QtWindows::QtWindows(App& app, QtPlatform& platform) : app_(app), platform_(plat
         tray_ = new QSystemTrayIcon(programIcon(), this);
         tray_->setToolTip(platform_.title());
         if (QMenu* menu = main().popupMenu()) tray_->setContextMenu(menu);
+        // A click on the icon shows the balloon with the maker's address.
+        connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
+            if (why == QSystemTrayIcon::Trigger) tray_->showMessage(platform_.title(), links::site);
+        });
         tray_->show();
     }
     syncMainEnabled();

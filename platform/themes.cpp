@@ -1,5 +1,7 @@
 #include "themes.h"
 
+#include "theme_style.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -98,8 +100,7 @@ bool applyTheme(const std::string& name) {
         if (!scheme) return false;
         palette = paletteOf(*scheme);
     }
-    if (QApplication::style()->name().compare("fusion", Qt::CaseInsensitive) != 0)
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
+    if (!qobject_cast<ThemeStyle*>(QApplication::style())) QApplication::setStyle(new ThemeStyle);
     QApplication::setPalette(palette);
     QToolTip::setPalette(palette);
     return true;

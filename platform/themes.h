@@ -1,7 +1,8 @@
 #pragma once
 // Colour themes and the UI font. "Windows" is the platform's plain light look;
 // "Charcoal Dark Slate", "Charcoal HiRes" and "Slate" are the program's own
-// colour schemes. Every theme is a complete palette on the Fusion style.
+// colour schemes. Every theme is a complete palette on the Fusion style (with
+// the marks of ThemeStyle).
 #include <QColor>
 #include <string>
 #include <vector>

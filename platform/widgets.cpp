@@ -1,6 +1,7 @@
 #include "widgets.h"
 
 #include <QButtonGroup>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -8,6 +9,8 @@
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <algorithm>
+
+#include "theme_style.h"
 
 namespace tv {
 
@@ -110,6 +113,18 @@ void FrameBox::mouseReleaseEvent(QMouseEvent* e) {
 RadioGroupBox::RadioGroupBox(QWidget* parent)
     : FrameBox(Look::Group, parent), group_(new QButtonGroup(this)) {
     connect(group_, &QButtonGroup::idClicked, this, &RadioGroupBox::picked);
+    connect(group_, &QButtonGroup::idToggled, this, [this] { updateTabStop(); });
+}
+
+void RadioGroupBox::setTabStop(bool on) {
+    tabStop_ = on;
+    updateTabStop();
+}
+
+void RadioGroupBox::updateTabStop() {
+    auto chosen = std::find_if(buttons_.begin(), buttons_.end(), [](QRadioButton* b) { return b->isChecked(); });
+    QRadioButton* stop = chosen != buttons_.end() ? *chosen : buttons_.empty() ? nullptr : buttons_.front();
+    for (QRadioButton* b : buttons_) b->setFocusPolicy(tabStop_ && b == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void RadioGroupBox::setItems(const std::vector<std::string>& items) {
@@ -128,6 +143,7 @@ void RadioGroupBox::setItems(const std::vector<std::string>& items) {
         b->show();
     }
     arrange();
+    updateTabStop();
 }
 
 void RadioGroupBox::setIndex(int index) {
@@ -136,6 +152,7 @@ void RadioGroupBox::setIndex(int index) {
     group_->setExclusive(false);
     for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->setChecked(static_cast<int>(i) == index);
     group_->setExclusive(true);
+    updateTabStop();
 }
 
 // Items share the height below the title evenly, one column, as the classic
@@ -195,11 +212,34 @@ void ShapeBox::mouseReleaseEvent(QMouseEvent* e) {
 Picture::Picture(QWidget* parent) : QWidget(parent) {}
 Picture::~Picture() = default;
 
+namespace {
+
+// Whether a drawing fills its whole frame with a light, opaque ground: its
+// four corner pixels, drawn small and stretched to a square, are nearly white.
+bool hasLightGround(QSvgRenderer& svg) {
+    svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    QImage probe(16, 16, QImage::Format_ARGB32);
+    probe.fill(Qt::transparent);
+    QPainter p(&probe);
+    svg.render(&p, QRectF(probe.rect()));
+    p.end();
+    for (QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)}) {
+        QColor c = probe.pixelColor(corner);
+        if (c.alpha() < 250 || c.lightnessF() < 0.9) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void Picture::setSvg(const QByteArray& svg) {
     svg_.reset();
+    cache_ = QPixmap();
+    lightGround_ = false;
     if (!svg.isEmpty()) {
         auto r = std::make_unique<QSvgRenderer>(svg);
         if (r->isValid()) {
+            lightGround_ = hasLightGround(*r);
             r->setAspectRatioMode(Qt::KeepAspectRatio);
             svg_ = std::move(r);
         }
@@ -209,11 +249,45 @@ void Picture::setSvg(const QByteArray& svg) {
 
 bool Picture::hasPicture() const { return svg_ != nullptr; }
 
+bool Picture::onCard() const {
+    return svg_ && lightGround_ && palette().color(QPalette::Window).lightnessF() < 0.5;
+}
+
 void Picture::paintEvent(QPaintEvent*) {
     if (!svg_) return;
+    // Drawing a picture (its texts become outlines) costs far more than
+    // copying it: it is drawn once per size and look, then copied.
+    qreal dpr = devicePixelRatioF();
+    bool card = onCard();
+    QColor frame = mix(palette().color(QPalette::Window), palette().color(QPalette::WindowText), 0.45);
+    if (cache_.isNull() || cache_.deviceIndependentSize() != QSizeF(size()) || cache_.devicePixelRatio() != dpr ||
+        cachedCard_ != card || (card && cachedFrame_ != frame)) {
+        cache_ = QPixmap((QSizeF(size()) * dpr).toSize());
+        cache_.setDevicePixelRatio(dpr);
+        cache_.fill(Qt::transparent);
+        QPainter p(&cache_);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (!card) {
+            svg_->render(&p, QRectF(rect()));
+        } else {
+            // The card: the drawing toned down from pure white, framed by a thin line.
+            QSizeF fit = QSizeF(svg_->defaultSize()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
+            QRectF area(QPointF(0, 0), fit);
+            area.moveCenter(QRectF(rect()).center());
+            svg_->render(&p, area);
+            p.setCompositionMode(QPainter::CompositionMode_Multiply);
+            p.fillRect(area, QColor(0xEC, 0xEE, 0xEA));
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(frame);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(area.toAlignedRect().adjusted(0, 0, -1, -1));
+        }
+        cachedCard_ = card;
+        cachedFrame_ = frame;
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    svg_->render(&p, QRectF(rect()));
+    p.drawPixmap(0, 0, cache_);
 }
 
 void Picture::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }

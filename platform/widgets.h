@@ -4,6 +4,7 @@
 // at run time, spin arrows, filled shapes, SVG pictures, status panels. They
 // know nothing of the window model; FormView connects them to it.
 #include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -60,13 +61,15 @@ private:
 };
 
 // A group box holding one column of radio buttons spread over its height.
-// Index -1 shows no selection.
+// Index -1 shows no selection. Tab stops once in the group, at the chosen item
+// (the first when none is chosen); the arrow keys move between the items.
 class RadioGroupBox : public FrameBox {
     Q_OBJECT
 public:
     explicit RadioGroupBox(QWidget* parent);
     void setItems(const std::vector<std::string>& items);
     void setIndex(int index);
+    void setTabStop(bool on);
     int count() const { return static_cast<int>(buttons_.size()); }
     QRadioButton* button(int i) const { return buttons_[static_cast<size_t>(i)]; }
 
@@ -80,8 +83,10 @@ protected:
 
 private:
     void arrange();
+    void updateTabStop();
     std::vector<QRadioButton*> buttons_;
     QButtonGroup* group_;
+    bool tabStop_ = true;
 };
 
 // A label that reports clicks (link labels, the settings warning).
@@ -121,7 +126,9 @@ private:
     bool pressed_ = false;
 };
 
-// An SVG picture scaled into the widget, keeping its proportions.
+// An SVG picture scaled into the widget, keeping its proportions. A drawing on
+// a white ground (the diagrams) sits on a light card with a thin frame when
+// the window around it is dark, instead of glaring as a white box.
 class Picture : public QWidget {
     Q_OBJECT
 public:
@@ -130,6 +137,8 @@ public:
     // An empty or unreadable document shows nothing.
     void setSvg(const QByteArray& svg);
     bool hasPicture() const;
+    // Whether the picture is drawn on a card (a light drawing on a dark window).
+    bool onCard() const;
 
 signals:
     void clicked();
@@ -141,6 +150,11 @@ protected:
 
 private:
     std::unique_ptr<QSvgRenderer> svg_;
+    bool lightGround_ = false;
+    // The picture as last drawn, with the look it was drawn for.
+    QPixmap cache_;
+    bool cachedCard_ = false;
+    QColor cachedFrame_;
     bool pressed_ = false;
 };
 

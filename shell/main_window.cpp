@@ -1,9 +1,11 @@
 // The main window's shell handlers: keys, spin buttons, the function menu and
 // tabs, the units and copper groups, Exit, and the windows it opens.
+#include <set>
 #include <string>
 
 #include "app.h"
 #include "options_window.h"
+#include "outward.h"
 #include "program.h"
 #include "repair.h"
 #include "resources.h"
@@ -45,25 +47,33 @@ void installKeys(App& app, Form& form) {
 
 // A spin button recalculates when the step is requested and again once its
 // field shows the new value.
-void installSpin(App& app, const char* name) {
+void installSpin(App& app, Component& spin) {
     App* a = &app;
-    Component& spin = app.c(name);
     if (!spin.onChanging) spin.onChanging = [a] { a->Button1Click(); };
     if (!spin.onClick) spin.onClick = [a] { a->Button1Click(); };
 }
 
+// The windows that hold the main window disabled until they close.
+struct ModalWindows {
+    std::set<std::string> open;
+};
+
 }  // namespace
 
 void showModalWindow(App& app, const char* form) {
+    app.state<ModalWindows>().open.insert(form);
     app.Form1.self().setEnabled(false);
     app.form(form)->self().setVisible(true);
     app.platform.showWindow(form);
 }
 
 void closeModalWindow(App& app, const char* form) {
+    auto& holding = app.state<ModalWindows>().open;
+    holding.erase(form);
     app.form(form)->self().setVisible(false);
     app.platform.closeWindow(form);
-    app.Form1.self().setEnabled(true);
+    // Another window opened on top of this one still holds the main window.
+    if (holding.empty()) app.Form1.self().setEnabled(true);
 }
 
 void buildWindows(App& app) {
@@ -106,7 +116,6 @@ void buildWindows(App& app) {
     app.c("Edit2").onExit = [a] { a->ValidateAmbient(); };
     app.c("UpDown2").onExit = [a] { a->ValidateAmbient(); };
     installStackup(app);
-    for (const char* spin : {"UpDown1", "UpDown2", "UpDown6"}) installSpin(app, spin);
 
     app.c("Exit1").onClick = [a] { a->endProgram(0); };
     app.c("Exit3").onClick = [a] { a->endProgram(0); };
@@ -119,7 +128,15 @@ void buildWindows(App& app) {
     for (const auto& f : cat.functions)
         if (f.module && f.module->install) f.module->install(app);
     installOptionsWindow(app);
+    installAboutWindows(app);
+    installHelpLinks(app);
+    installPrinting(app);
+    installToolsMenu(app);
 
+    // Every spin button of the main window recalculates (the shared ones and
+    // those on the panels), unless its module installed its own handlers.
+    for (const auto& comp : app.Form1.components())
+        if (comp->kind() == Kind::UpDown) installSpin(app, *comp);
     for (Form* form : {&app.Form1, &app.Form2, &app.Form5, &app.Form6, &app.Form8}) installKeys(app, *form);
 }
 

@@ -16,7 +16,8 @@ void StartupSequence(App& app);
 // `selected` (when given) is set once the stored function's selection ran.
 void SplashFormShow(App& app, bool* selected = nullptr);
 
-// Shows a secondary window, disabling the main window while it is open.
+// Shows a secondary window, disabling the main window until every window
+// shown this way has closed again.
 void showModalWindow(App& app, const char* form);
 void closeModalWindow(App& app, const char* form);
 

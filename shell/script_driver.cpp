@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "script_driver.h"
 
 #include <filesystem>
@@ -24,12 +25,19 @@ bool RecordingPlatform::ask(const std::string& text, const std::string&) {
         answers.pop_front();
     }
     out_ << "question: " << text << " -> " << (yes ? "yes" : "no") << "\n";
+    questions.push_back(text);
     return yes;
 }
 
-void RecordingPlatform::open(const std::string& target) { out_ << "open: " << target << "\n"; }
+void RecordingPlatform::open(const std::string& target) {
+    out_ << "open: " << target << "\n";
+    opened.push_back(target);
+}
 void RecordingPlatform::quit(int code) { out_ << "exit: " << code << "\n"; }
-void RecordingPlatform::printMainWindow() { out_ << "print: form\n"; }
+void RecordingPlatform::printMainWindow() {
+    out_ << "print: form\n";
+    ++printed;
+}
 
 std::string RecordingPlatform::workingDirectory() {
     std::error_code ec;
@@ -146,8 +154,16 @@ std::vector<Component*> withParents(Component& c) {
 
 std::string ScriptDriver::unreachable(Component& c) {
     Form& form = c.form();
-    if (&c != &form.self() && !form.self().visible()) return c.name() + " is in " + form.name() + ", which is not shown";
     const std::vector<Component*> chain = withParents(c);
+    // The tray icon's popup menu stays usable while its window is hidden or
+    // disabled.
+    const bool popup = std::any_of(chain.begin(), chain.end(), [](Component* p) { return p->kind() == Kind::PopupMenu; });
+    if (popup) {
+        for (Component* p : chain)
+            if (!p->enabled()) return c.name() + " is disabled";
+        return {};
+    }
+    if (&c != &form.self() && !form.self().visible()) return c.name() + " is in " + form.name() + ", which is not shown";
     for (Component* p : chain) {
         std::string whose = p == &c ? std::string() : " (" + p->name() + " is hidden)";
         if (!p->visible()) return c.name() + " is not visible" + whose;
@@ -250,6 +266,32 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
             platform_.unchecked.clear();
             return fail("unexpected message " + quote(first));
         }
+        return true;
+    }
+    // The oldest question or shell open not yet checked is TEXT.
+    auto expectNext = [&](std::deque<std::string>& queue, const char* what) {
+        need(1);
+        if (queue.empty()) return fail(std::string("no ") + what + ", expected " + quote(tok[1]));
+        std::string actual = queue.front();
+        queue.pop_front();
+        if (actual != tok[1]) return fail(std::string(what) + " " + quote(actual) + ", expected " + quote(tok[1]));
+        return true;
+    };
+    if (cmd == "expect-question") return expectNext(platform_.questions, "question");
+    if (cmd == "expect-open") return expectNext(platform_.opened, "open");
+    if (cmd == "expect-no-open") {
+        need(0);
+        if (!platform_.opened.empty()) {
+            std::string first = platform_.opened.front();
+            platform_.opened.clear();
+            return fail("unexpected open " + quote(first));
+        }
+        return true;
+    }
+    if (cmd == "expect-printed") {
+        need(1);
+        if (std::to_string(platform_.printed) != tok[1])
+            return fail("printed " + std::to_string(platform_.printed) + " page(s), expected " + tok[1]);
         return true;
     }
     if (cmd == "expect") {

@@ -26,6 +26,9 @@ public:
 
     std::deque<std::string> unchecked;  // messages not yet expected
     std::deque<bool> answers;           // answers to the next questions
+    std::deque<std::string> questions;  // questions not yet expected
+    std::deque<std::string> opened;     // shell opens not yet expected
+    int printed = 0;                    // pages printed since the start
 
 private:
     std::ostream& out_;

@@ -6,7 +6,7 @@
 #
 #   kill_settings_check.sh TOLVANE_CLI WORK_DIR [ROUNDS] [SEED]
 set -euo pipefail
-cli=$1 work=$2 rounds=${3:-40} RANDOM=${4:-7}
+cli=$1 work=$2 rounds=${3:-60} RANDOM=${4:-7}
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work"

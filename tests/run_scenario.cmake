@@ -12,11 +12,14 @@
 #   #! decimals: point ...  one test per separator: ctest sets DECIMAL, the
 #                           run gets --decimal DECIMAL, and @DECIMAL in the
 #                           other header lines stands for its name
+#   #! path: DIR            makes the scratch directory DIR the whole PATH, its
+#                           files executable
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 file(STRINGS "${SCRIPT}" header REGEX "^#! ")
 set(args "")
 set(expected 0)
+set(path "")
 set(outputs "")
 set(golden "")
 
@@ -39,6 +42,8 @@ foreach(line IN LISTS header)
     file(MAKE_DIRECTORY "${WORK}/${CMAKE_MATCH_1}")
   elseif(line MATCHES "^#! expect-exit: ([0-9]+)$")
     set(expected ${CMAKE_MATCH_1})
+  elseif(line MATCHES "^#! path: (.*)$")
+    set(path "${WORK}/${CMAKE_MATCH_1}")
   elseif(line MATCHES "^#! expect-output: (.*)$")
     list(APPEND outputs "${CMAKE_MATCH_1}")
   elseif(line MATCHES "^#! golden: (.*)$")
@@ -46,13 +51,22 @@ foreach(line IN LISTS header)
     set(golden "${dir}/${CMAKE_MATCH_1}")
   endif()
 endforeach()
+set(launch "")
+if(path)
+  file(MAKE_DIRECTORY "${path}")
+  file(GLOB programs "${path}/*")
+  if(programs)
+    file(CHMOD ${programs} FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  endif()
+  set(launch "${CMAKE_COMMAND}" -E env "PATH=${path}")
+endif()
 list(TRANSFORM args REPLACE "^@FILE$" "${WORK}/settings.ini")
 
 if(DEFINED DECIMAL)
   list(APPEND args --decimal ${DECIMAL})
 endif()
 
-execute_process(COMMAND "${CLI}" ${args} "${SCRIPT}"
+execute_process(COMMAND ${launch} "${CLI}" ${args} "${SCRIPT}"
   WORKING_DIRECTORY "${WORK}" TIMEOUT 120
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(report "--- output\n${out}\n--- errors\n${err}")

@@ -1,121 +1,30 @@
 // The widgets and the window model wired together: typing and Enter, the hint
 // under the mouse, a tab click, and a conversion error's message box. Runs the
 // real program (every window, start-up on the repair defaults) offscreen.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSet>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
-#include "app.h"
-#include "catalogue.h"
-#include "form_view.h"
-#include "program.h"
-#include "qt_platform.h"
-#include "qt_windows.h"
-#include "settings.h"
+#include "program_fixture.h"
 #include "tab_strip.h"
-#include "themes.h"
 #include "widgets.h"
 
 namespace {
 
-void startQt() {
-    static int argc = 1;
-    static char name[] = "qt_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        auto* a = new QApplication(argc, argv);
-        tv::installUiFont();
-        tv::applyTheme("Windows");
-        return a;
-    }();
-    (void)app;
-}
-
-// The GUI's platform without the splash's waiting.
-class QuickPlatform : public tv::QtPlatform {
-public:
-    QuickPlatform() : QtPlatform("Corvex PCB Design Vurivav") {}
-    void delay(int) override {}
-};
-
-class Windows : public ::testing::Test {
-protected:
-    void SetUp() override {
-        startQt();
-        // Answers every message box the moment it is up, recording it; no
-        // test can hang on a modal box.
-        closer_ = std::make_unique<QTimer>();
-        closer_->setInterval(5);
-        QObject::connect(closer_.get(), &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                    boxes.push_back({box->windowTitle(), box->text()});
-                    box->done(QMessageBox::Ok);
-                }
-        });
-        closer_->start();
-
-        for (const auto& d : tv::repairDefaults()) key.values[d.name] = d.value;
-        app = std::make_unique<tv::App>(platform, key, tv::functionCatalogue(), ".");
-        tv::buildWindows(*app);
-        windows = std::make_unique<tv::QtWindows>(*app, platform);
-        platform.attach(windows.get());
-        windows->showMain();
-        tv::StartupSequence(*app);
-        QApplication::processEvents();
-        ASSERT_TRUE(boxes.empty()) << "start-up showed: " << boxes.front().second.toStdString();
-    }
-
-    void TearDown() override {
-        tv::applyTheme("Windows");
-        platform.attach(nullptr);
-        windows.reset();
-        app.reset();
-        closer_.reset();
-    }
-
-    QWidget* widget(const char* name) {
-        QWidget* w = windows->widget("Form1", name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
-    // Moves the mouse over the middle of a widget, as the window system reports
-    // it. The first move into a window only makes it the mouse's window.
-    void hover(QWidget* w) {
-        QWidget* top = w->window();
-        if (!pointerIn_.contains(top)) {
-            QTest::mouseMove(top->windowHandle(), QPoint(1, top->height() - 1));
-            pointerIn_.insert(top);
-        }
-        QTest::mouseMove(top->windowHandle(), w->mapTo(top, w->rect().center()));
-    }
-
-    void typeInto(QLineEdit* edit, const char* text) {
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(edit, text);
-    }
-
-    QuickPlatform platform;
-    tv::MemorySettingsKey key;
-    std::unique_ptr<tv::App> app;
-    std::unique_ptr<tv::QtWindows> windows;
-    std::vector<std::pair<QString, QString>> boxes;  // caption, text
-
-private:
-    std::unique_ptr<QTimer> closer_;
-    QSet<QWidget*> pointerIn_;
-};
+using qt_test::Windows;
 
 TEST_F(Windows, TypingReachesTheModelAndEnterRecalculates) {
     auto* rise = qobject_cast<QLineEdit*>(widget("Edit1"));
@@ -264,6 +173,222 @@ TEST_F(Windows, IpcVersionInOptionsSteersTheConductorPanel) {
     EXPECT_FALSE(solveFor->isEnabled());
     EXPECT_EQ(mode->text(), "IPC-2152 with modifiers mode");
     EXPECT_EQ(app->c("RadioGroup8").itemIndex(), 0);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, PanelSpinArrowsAndInnerTabsRecalculate) {
+    windows->main().actionOf(app->c("PDNImpedance1"))->trigger();
+    QWidget* spin = widget("UpDown3");
+    auto arrows = spin->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    QToolButton* up = arrows[0]->y() < arrows[1]->y() ? arrows[0] : arrows[1];
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit106"))->text(), "6");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit109"))->text(), "0.09600 Ohms");
+
+    windows->main().actionOf(app->c("OhmsLaw1"))->trigger();
+    auto* tabs = qobject_cast<tv::TabStrip*>(widget("TabControl3"));
+    ASSERT_TRUE(tabs);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_TRUE(widget("Panel15")->isVisible());
+    EXPECT_FALSE(widget("Panel17")->isVisible());
+    EXPECT_EQ(qobject_cast<QLabel*>(widget("Label56"))->text(), "660.000 Ohm's");
+    EXPECT_TRUE(boxes.empty());
+}
+
+// The page holds one image, the main window's client area with its
+// proportions: the PDF has one page and one image of 959 x 757 scaled up.
+TEST_F(Windows, PrintingPutsTheMainWindowOnOnePdfPage) {
+    windows->main().actionOf(app->c("ConductorProperties1"))->trigger();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath("form.pdf");
+    platform.printer().setOutputFormat(QPrinter::PdfFormat);
+    platform.printer().setOutputFileName(pdf);
+
+    // Printer set-up is the print dialog under its own title; it prints nothing.
+    windows->main().actionOf(app->c("PrinterSetup1"))->trigger();
+    EXPECT_EQ(printDialogs, QStringList{"Printer Setup"});
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    answerYes = false;
+    QTest::mouseClick(widget("Button2"), Qt::LeftButton);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].first, "Print...");
+    EXPECT_EQ(boxes[0].second, "Print form data?");
+    EXPECT_EQ(printDialogs.size(), 1);
+    EXPECT_FALSE(QFile::exists(pdf)) << "No prints nothing";
+
+    answerYes = true;
+    QTest::mouseClick(widget("Button2"), Qt::LeftButton);
+    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(printDialogs, (QStringList{"Printer Setup", "Print Form"}));
+    EXPECT_FALSE(widget("Label29")->isVisible());
+    EXPECT_FALSE(widget("ProgressBar3")->isVisible());
+
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    const QString text = QString::fromLatin1(bytes);
+    int pages = 0;
+    for (auto it = QRegularExpression(R"(/Type\s*/Page(?!s))").globalMatch(text); it.hasNext(); it.next()) ++pages;
+    EXPECT_EQ(pages, 1);
+    auto images = QRegularExpression(R"(/Subtype\s*/Image\s*/Width\s+(\d+)\s*/Height\s+(\d+))").globalMatch(text);
+    ASSERT_TRUE(images.hasNext()) << "no image on the page";
+    auto image = images.next();
+    EXPECT_FALSE(images.hasNext()) << "more than one image";
+    const double width = image.captured(1).toDouble(), height = image.captured(2).toDouble();
+    EXPECT_GE(width, 959);
+    EXPECT_NEAR(width / height, 959.0 / 757.0, 0.01);
+}
+
+TEST_F(Windows, AboutFromTheHelpMenuHoldsTheMainWindowFromTheTrayMenuItDoesNot) {
+    tv::FormView* about = windows->view("Form2");
+    ASSERT_TRUE(about);
+    windows->main().actionOf(app->c("About1"))->trigger();
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowModality(), Qt::ApplicationModal);
+    EXPECT_FALSE(app->Form1.self().enabled());
+    QTest::mouseClick(windows->widget("Form2", "Button1"), Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(windows->main().isEnabled());
+
+    windows->main().actionOf(app->c("Exit2"))->trigger();
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(app->Form1.self().enabled());
+
+    // A link label turns red under the mouse and blue when it leaves.
+    QWidget* link = windows->widget("Form2", "Label4");
+    ASSERT_TRUE(link);
+    auto shown = [&] { return link->palette().color(QPalette::Active, QPalette::WindowText); };
+    EXPECT_EQ(shown().hslHue(), QColor(Qt::blue).hslHue());
+    hover(link);
+    EXPECT_EQ(shown().hslHue(), QColor(Qt::red).hslHue());
+    hover(windows->widget("Form2", "Label8"));
+    EXPECT_EQ(shown().hslHue(), QColor(Qt::blue).hslHue());
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+
+    about->close();  // the title bar's close button
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(windows->main().isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, WavelengthSliderAndLinkLabel) {
+    windows->main().actionOf(app->c("WavelengthCalculator1"))->trigger();
+    auto* slider = qobject_cast<QSlider*>(widget("TrackBar4"));
+    auto* caption = qobject_cast<QLabel*>(widget("Label222"));
+    auto* result = qobject_cast<QLineEdit*>(widget("Edit104"));
+    ASSERT_TRUE(slider && caption && result);
+    EXPECT_EQ(result->text(), "59.01426 Inches");
+
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(caption->text(), "3/4 Wave Length");
+    EXPECT_EQ(result->text(), "44.26070 Inches");
+
+    // A link label turns red under the mouse and blue again when it leaves.
+    tv::Component& link = app->c("Label160");
+    hover(widget("Label160"));
+    EXPECT_EQ(link.color(), tv::colors::Red);
+    hover(widget("Label221"));
+    EXPECT_EQ(link.color(), tv::colors::Blue);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, ImpedanceTypeFromTheLayerGroup) {
+    windows->main().actionOf(app->c("RFImpedances1"))->trigger();
+    auto* types = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup3"));
+    auto* zo = qobject_cast<QLineEdit*>(widget("Edit70"));
+    ASSERT_TRUE(types && zo);
+    ASSERT_EQ(types->count(), 6);
+    EXPECT_EQ(zo->text(), "83.6097 Ohms");
+    EXPECT_TRUE(widget("Image8")->isVisible());
+
+    QTest::mouseClick(types->button(3), Qt::LeftButton);
+    EXPECT_EQ(zo->text(), "56.467 Ohms");
+    EXPECT_TRUE(widget("Image9")->isVisible());
+    EXPECT_FALSE(widget("Image8")->isVisible());
+    EXPECT_TRUE(widget("Edit74")->isVisible());
+    EXPECT_FALSE(widget("RadioGroup1")->isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Windows, ReferenceSheetsAreWired) {
+    auto* strip = qobject_cast<tv::TabStrip*>(widget("TabControl1"));
+    ASSERT_TRUE(strip);
+    const int mechanical = 5, conversion = 8;
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(mechanical).center());
+    auto* gauge = qobject_cast<QComboBox*>(widget("ComboBox3"));
+    auto* drills = qobject_cast<QPlainTextEdit*>(widget("Memo1"));
+    ASSERT_TRUE(gauge && drills);
+    EXPECT_EQ(gauge->currentText(), "4/0");
+    EXPECT_TRUE(drills->toPlainText().startsWith("97\t0.0059\t0.14986\n96\t"));
+    emit gauge->activated(13);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit41"))->text(), "0.1019 Inches");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit141"))->text(), "14.834 Amps");
+
+    QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(conversion).center());
+    auto* distance = qobject_cast<QLineEdit*>(widget("Edit80"));
+    ASSERT_TRUE(distance);
+    typeInto(distance, "20");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit81"))->text(), "0.5080") << "the distance follows its text";
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, PanelSlidersAndSelectorsRecalculate) {
+    windows->main().actionOf(app->c("DifferentialPairs1"))->trigger();
+    auto* tolerance = qobject_cast<QSlider*>(widget("TrackBar1"));
+    auto* percent = qobject_cast<QLabel*>(widget("Label46"));
+    ASSERT_TRUE(tolerance && percent);
+    EXPECT_EQ(tolerance->value(), 3);
+    QTest::keyClick(tolerance, Qt::Key_End);
+    EXPECT_EQ(app->c("TrackBar1").position(), 9);
+    EXPECT_EQ(percent->text(), "25%");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit30"))->text(), "126.224 Ohms");
+
+    windows->main().actionOf(app->c("SignalProperties1"))->trigger();
+    auto* method = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup12"));
+    ASSERT_TRUE(method);
+    EXPECT_FALSE(widget("RadioGroup20")->isVisible());
+    QTest::mouseClick(method->button(1), Qt::LeftButton);
+    EXPECT_TRUE(widget("RadioGroup20")->isVisible());
+    EXPECT_FALSE(widget("GroupBox41")->isVisible());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit23"))->text(), "118.02853 Inches");
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Windows, PadstackCombosApplyPresetsAndBallLands) {
+    windows->main().actionOf(app->c("Padstacks1"))->trigger();
+    auto* holeType = qobject_cast<QComboBox*>(widget("ComboBox2"));
+    auto* drill = qobject_cast<QLineEdit*>(widget("Edit33"));
+    auto* external = qobject_cast<QLineEdit*>(widget("Edit36"));
+    auto* type = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup14"));
+    ASSERT_TRUE(holeType && drill && external && type);
+    EXPECT_EQ(holeType->currentText(), "Custom");
+
+    QTest::keyClick(holeType, Qt::Key_Down);
+    EXPECT_EQ(holeType->currentText(), "Std Tooling");
+    EXPECT_EQ(drill->text(), "125");
+    EXPECT_FALSE(drill->isEnabled());
+    EXPECT_FALSE(widget("RadioGroup7")->isEnabled());
+    EXPECT_EQ(external->text(), "125.0 mils");
+
+    QTest::mouseClick(type->button(1), Qt::LeftButton);
+    auto* balls = qobject_cast<QComboBox*>(widget("ComboBox4"));
+    ASSERT_TRUE(balls);
+    EXPECT_TRUE(balls->isVisible());
+    EXPECT_EQ(balls->count(), 13);
+    EXPECT_EQ(balls->currentText(), "0.75 mm");
+    EXPECT_EQ(external->text(), "0.55 mm");
+    QTest::keyClick(balls, Qt::Key_Down);
+    EXPECT_EQ(external->text(), "0.50 mm");
+    EXPECT_FALSE(widget("Button1")->isEnabled());
     EXPECT_TRUE(boxes.empty());
 }
 

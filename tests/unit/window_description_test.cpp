@@ -11,7 +11,7 @@ TEST(WindowDescription, ReadsKindsPropertiesAndQuotedTexts) {
            "# a comment\n"
            "GroupBox G parent=Form9 caption=\" Options  \" at=1,2,3,4\n"
            "RadioGroup R parent=G items=\"a b|c\" index=1 enabled=false\n"
-           "Edit E parent=G text=\"\" maxlength=8 color=navy hint=\"Say \\\"hi\\\".\"\n",
+           "Edit E parent=G text=\"\" maxlength=8 color=navy tabstop=true hint=\"Say \\\"hi\\\".\"\n",
            "test");
     EXPECT_EQ(f.self().caption(), "A window");
     EXPECT_EQ(f.get("G").caption(), " Options  ");
@@ -22,6 +22,8 @@ TEST(WindowDescription, ReadsKindsPropertiesAndQuotedTexts) {
     EXPECT_EQ(f.get("E").parentName(), "G");
     EXPECT_EQ(f.get("E").color(), colors::Navy);
     EXPECT_EQ(f.get("E").hint(), "Say \"hi\".");
+    EXPECT_EQ(f.get("E").tabStop, std::optional<bool>(true));
+    EXPECT_FALSE(f.get("R").tabStop.has_value()) << "unset: the Qt layer derives it";
 }
 
 TEST(WindowDescription, ErrorsNameTheSourceAndLine) {

@@ -1,0 +1,132 @@
+// Embedded Resistors: PTF resistors in the board. The rectangular processes
+// give the resistance and area of a strip; the annular type the outer
+// diameter of a ring that reaches a target resistance.
+#include "app.h"
+#include "board/embedded_resistor_model.h"
+#include "checks.h"
+#include "modules.h"
+#include "stackup.h"
+#include "units.h"
+
+namespace tv {
+
+namespace {
+
+enum ResistorType { Additive = 0, Subtractive = 1, Annular = 2 };
+
+struct ResistorPanel : Panel {
+    using Panel::Panel;
+    TV_COMPONENT(RadioGroup11);  // type
+    TV_COMPONENT(Edit154);       // sheet resistance
+    TV_COMPONENT(Label251);
+    TV_COMPONENT(Edit157);  // length / inside diameter
+    TV_COMPONENT(Edit164);
+    TV_COMPONENT(Label252);
+    TV_COMPONENT(Edit158);  // width / target resistance
+    TV_COMPONENT(Edit165);
+    TV_COMPONENT(Edit161);  // area
+    TV_COMPONENT(Label255);
+    TV_COMPONENT(Edit163);  // resistance / outer diameter
+    TV_COMPONENT(Label254);
+    TV_COMPONENT(Edit162);  // ring thickness
+    TV_COMPONENT(Shape4);
+    TV_COMPONENT(Shape5);
+    TV_COMPONENT(Label248);
+    TV_COMPONENT(Label249);
+    TV_COMPONENT(Image25);
+    TV_COMPONENT(Image26);
+    TV_COMPONENT(Image27);
+};
+
+bool annular(ResistorPanel& p) { return p.RadioGroup11.itemIndex() == Annular; }
+
+void CalculateEmbeddedResistor(App& app) {
+    ResistorPanel& p = app.panel<ResistorPanel>();
+    const bool metric = metricUnits(app);
+    if (!annular(p)) {
+        const double length = app.num(p.Edit157);
+        const double width = app.num(p.Edit158);
+        const double sheet = app.num(p.Edit154);
+        const resistor::Strip r = resistor::strip(sheet, length, width, metric);
+        showResult(p.Edit163, "%.3f Ohms", r.ohms);
+        showResult(p.Edit161, metric ? "%.3f Sq.mm" : "%.2f Sq.mils", r.area);
+        return;
+    }
+    const double sheet = app.num(p.Edit154);
+    const double inner = app.num(p.Edit157);
+    const double target = app.num(p.Edit158);
+    const resistor::Ring r = resistor::ring(sheet, inner, target);
+    showResult(p.Edit163, metric ? "%.3f mm" : "%.3f mils", r.outer);
+    showResult(p.Edit162, metric ? "%.3f mm" : "%.3f mils", r.thickness);
+    showResult(p.Edit161, metric ? "%.2f Sq.mm" : "%.1f Sq.mils", r.area);
+}
+
+void widthCaption(ResistorPanel& p, bool metric) {
+    if (annular(p)) {
+        p.Edit165.setText("Ohms");
+        p.Edit165.setGeometry(124, p.Edit165.top(), 53, p.Edit165.height());
+    } else {
+        unitCaption(p.Edit165, metric);
+        p.Edit165.setGeometry(140, p.Edit165.top(), 37, p.Edit165.height());
+    }
+}
+
+void RadioGroup11Click(App& app) {
+    ResistorPanel& p = app.panel<ResistorPanel>();
+    const int type = p.RadioGroup11.itemIndex();
+    const bool ring = type == Annular;
+    p.Image25.setVisible(type == Additive);
+    p.Image26.setVisible(type == Subtractive);
+    p.Image27.setVisible(ring);
+    p.Edit162.setVisible(ring);
+    p.Label254.setVisible(ring);
+    p.Label248.setVisible(!ring);
+    p.Shape4.setVisible(!ring);
+    if (type == Subtractive) p.Label248.setCaption("Soldermask overlap area");
+    else if (type == Additive) p.Label248.setCaption("Material overlap area");
+    p.Label251.setCaption(ring ? "Inside Diameter" : "Length (L)");
+    p.Label252.setCaption(ring ? "Target Resistance" : "Width (W)");
+    p.Label255.setCaption(ring ? "Outer Diameter" : "Ohms");
+    p.Label254.setCaption(ring ? "Resistor Thickness" : "Power");
+    widthCaption(p, metricUnits(app));
+    p.Edit158.setHint(ring ? "Enter the target resistor value in ohms." : "Enter the width of the resistive material.");
+    // The resistor swatch moves up into the place of the hidden overlap swatch.
+    p.Shape5.setTop(ring ? 64 : 96);
+    p.Label249.setTop(ring ? 72 : 104);
+    if (ring) {
+        p.Edit157.setText("20");
+        p.Edit158.setText("10");
+    }
+    app.Button1Click();
+}
+
+void unitCaptions(App& app, bool metric) {
+    ResistorPanel& p = app.panel<ResistorPanel>();
+    unitCaption(p.Edit164, metric);
+    widthCaption(p, metric);
+}
+
+// The target resistance of the annular type is no length.
+void unitConversions(App& app, bool metric) {
+    ResistorPanel& p = app.panel<ResistorPanel>();
+    convertLength(app, p.Edit157, metric);
+    if (!annular(p)) convertLength(app, p.Edit158, metric);
+}
+
+void install(App& app) {
+    ResistorPanel& p = app.bindPanel<ResistorPanel>();
+    App* a = &app;
+    p.RadioGroup11.onClick = [a] { RadioGroup11Click(*a); };
+}
+
+}  // namespace
+
+const CalculatorModule embeddedResistorsModule{
+    .panel = "panels/embedded_resistor.win",
+    .install = install,
+    .compute = CalculateEmbeddedResistor,
+    .unitCaptions = unitCaptions,
+    .unitConversions = unitConversions,
+};
+
+}  // namespace tv

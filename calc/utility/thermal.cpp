@@ -1,0 +1,48 @@
+// Thermal Management: the junction temperature of a device and the
+// temperature reached with a heat sink, from a thermal resistance and a power
+// above the shared ambient temperature.
+#include "app.h"
+#include "checks.h"
+#include "modules.h"
+#include "utility/thermal_model.h"
+
+namespace tv {
+
+namespace {
+
+struct ThermalPanel : Panel {
+    using Panel::Panel;
+    TV_COMPONENT(Edit116);  // device thermal resistance
+    TV_COMPONENT(Edit117);  // device power
+    TV_COMPONENT(Edit119);  // junction temperature
+    TV_COMPONENT(Edit121);  // heat-sink thermal resistance
+    TV_COMPONENT(Edit124);  // device power
+    TV_COMPONENT(Edit123);  // heat-sink temperature
+};
+
+void ComputeThermal(App& app) {
+    ThermalPanel& p = app.panel<ThermalPanel>();
+    // The ambient is validated again here: when Button1Click has just
+    // corrected it, this pass reads the corrected text without a second
+    // message.
+    app.ValidateAmbient();
+    const double ambient = app.temp.ambient;
+    app.shared().Label27.setCaption("N/A");
+    app.shared().Label28.setCaption("N/A");
+    const double tj = thermal::temperature(app.num(p.Edit117), app.num(p.Edit116), ambient);
+    showResult(p.Edit119, "%.3f °C", tj);
+    const double ths = thermal::temperature(app.num(p.Edit124), app.num(p.Edit121), ambient);
+    showResult(p.Edit123, "%.3f °C", ths);
+}
+
+void install(App& app) { app.bindPanel<ThermalPanel>(); }
+
+}  // namespace
+
+const CalculatorModule thermalModule{
+    .panel = "panels/thermal.win",
+    .install = install,
+    .compute = ComputeThermal,
+};
+
+}  // namespace tv
