@@ -3,7 +3,7 @@
 # Only missing packages are installed; run as root or with sudo available.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config libasan8 libubsan1
   qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
   # the sweep's plot; the charts' CMake package looks for the OpenGL one
   qt6-charts-dev libqt6opengl6-dev

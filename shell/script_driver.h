@@ -58,6 +58,9 @@ public:
     bool execute(const std::string& line, int number);
 
     App& app() { return *app_; }
+    // Why a user cannot act on the component (its window is not shown, it or
+    // a group around it is hidden or disabled); empty when they can.
+    std::string unreachable(Component& c);
     RecordingPlatform& platform() { return platform_; }
 
 private:
@@ -69,9 +72,6 @@ private:
     Target resolve(const std::string& name, bool allowProp);
     std::string property(Component& c, const std::string& prop);
     void requireRunning(const std::string& command);
-    // Why a user cannot act on the component (its window is not shown, it or
-    // a group around it is hidden or disabled); empty when they can.
-    std::string unreachable(Component& c);
     // solve and sweep (script_analysis.cpp).
     void analyse(const std::vector<std::string>& tok);
 

@@ -1,5 +1,6 @@
 #include "selection.h"
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -211,10 +212,28 @@ void SelectProgramFunction(App& app, int index) {
 
     const LayerRow& layer = layerRow(fn);
     s.RadioGroup3.setItems(layer.items);
-    if (layer.selection >= 0) s.RadioGroup3.setItemIndex(layer.selection);
+    // A recalculation raised by the layer group that fails (a field that does
+    // not read) still lets the plane group follow, so that the window shows the
+    // function whole; then that failure ends the selection with its message.
+    std::exception_ptr failed;
+    try {
+        if (layer.selection >= 0) s.RadioGroup3.setItemIndex(layer.selection);
+    } catch (const ConversionError&) {
+        failed = std::current_exception();
+    } catch (const SettingsError&) {
+        failed = std::current_exception();
+    }
 
     s.RadioGroup5.setItems(fn == Fn::Via ? std::vector<std::string>{"Via Properties", "Differential Vias"}
                                          : std::vector<std::string>{"0.5oz / 1oz", "2oz"});
+    if (failed) {
+        try {
+            s.RadioGroup5.setItemIndex(0);
+        } catch (const ConversionError&) {  // the same failure again: said once
+        } catch (const SettingsError&) {
+        }
+        std::rethrow_exception(failed);
+    }
     s.RadioGroup5.setItemIndex(0);
 
     app.settings.write("Program", std::to_string(index));

@@ -4,6 +4,7 @@
 #                           inside the working directory (absent until written)
 #   #! file NAME: TEXT      writes TEXT (\n for line breaks) into NAME first
 #   #! fifo NAME            makes NAME a named pipe first
+#   #! dir NAME             makes NAME a directory first
 #   #! expect-exit: N       expects another exit status than 0
 #   #! expect-output: TEXT  the output (standard output and error) holds TEXT
 #   #! golden: FILE         standard output equals FILE, beside the script;
@@ -37,6 +38,8 @@ foreach(line IN LISTS header)
     if(NOT made EQUAL 0)
       message(FATAL_ERROR "cannot make the named pipe ${CMAKE_MATCH_1}")
     endif()
+  elseif(line MATCHES "^#! dir (.+)$")
+    file(MAKE_DIRECTORY "${WORK}/${CMAKE_MATCH_1}")
   elseif(line MATCHES "^#! expect-exit: ([0-9]+)$")
     set(expected ${CMAKE_MATCH_1})
   elseif(line MATCHES "^#! path: (.*)$")
