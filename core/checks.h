@@ -31,6 +31,13 @@ inline bool checkRange(App& app, Component& field, double v, const Limit& max, c
     return corrected;
 }
 
+// The substrate's dielectric constant below 1: the message and "1" in the
+// shared Er field. Whether the calculator then recalculates or goes on with
+// the value it read is its own choice. True when the correction ran.
+inline bool correctLowEr(App& app, double er) {
+    return er < 1 && correct(app, app.shared().Edit7, "Minimum dielectric constant value can't be less than 1", "1");
+}
+
 // Writes a result into an output field or label: the format with its unit, or
 // "N/A" for a value that is not finite.
 inline void showResult(Component& out, const std::string& format, double value) {

@@ -7,7 +7,7 @@ namespace tv {
 
 void convertLength(App& app, Component& field, bool metric) {
     double v = app.num(field);
-    app.writeNumber(field, metric ? v * 25.4 / 1000 : v / 25.4 * 1000);
+    app.writeNumber(field, convertedLength(v, metric));
 }
 
 void unitCaption(Component& field, bool metric, const char* imperial, const char* metricText) {

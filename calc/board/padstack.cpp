@@ -115,17 +115,15 @@ void unitCaptions(App& app, bool metric) {
     for (Component* c : {&p.Edit59, &p.Edit60, &p.Edit61, &p.Edit212, &p.Edit214}) unitCaption(*c, metric);
 }
 
-double convert(double v, bool metric) { return metric ? v * 25.4 / 1000 : v / 25.4 * 1000; }
-
 void unitConversions(App& app, bool metric) {
     // The kept ring and isolation follow the units too, or a non-plated pad
     // and the texts restored for "Plated" would mix mils and millimetres.
     // They go first: a field that does not read stops the switch.
     PadstackState& s = app.state<PadstackState>();
-    s.lastAnnularRing = convert(s.lastAnnularRing, metric);
-    s.lastIsolation = convert(s.lastIsolation, metric);
-    s.savedAnnularRing = convert(s.savedAnnularRing, metric);
-    s.savedIsolation = convert(s.savedIsolation, metric);
+    s.lastAnnularRing = convertedLength(s.lastAnnularRing, metric);
+    s.lastIsolation = convertedLength(s.lastIsolation, metric);
+    s.savedAnnularRing = convertedLength(s.savedAnnularRing, metric);
+    s.savedIsolation = convertedLength(s.savedIsolation, metric);
     PadstackPanel& p = app.panel<PadstackPanel>();
     for (Component* c : {&p.Edit33, &p.Edit211, &p.Edit213, &p.Edit34, &p.Edit35})
         if (c->text() != "N/A") convertLength(app, *c, metric);

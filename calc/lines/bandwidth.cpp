@@ -4,7 +4,6 @@
 #include "app.h"
 #include "checks.h"
 #include "lines/bandwidth_model.h"
-#include "lines/dielectric_check.h"
 #include "links.h"
 #include "modules.h"
 #include "stackup.h"
@@ -42,7 +41,7 @@ void ComputeBandwidth(App& app) {
     SharedControls& s = app.shared();
     const double er = app.num(s.Edit7);
     // The nested pass computes with "1" and owns the screen.
-    if (lines::correctLowEr(app, er)) {
+    if (correctLowEr(app, er)) {
         app.Button1Click();
         return;
     }

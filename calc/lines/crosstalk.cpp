@@ -4,7 +4,6 @@
 #include "app.h"
 #include "checks.h"
 #include "lines/crosstalk_model.h"
-#include "lines/dielectric_check.h"
 #include "modules.h"
 #include "stackup.h"
 #include "units.h"
@@ -41,7 +40,7 @@ void ComputeCrosstalk(App& app) {
     CrosstalkPanel& p = app.panel<CrosstalkPanel>();
     // The rejected value is used for this pass; "1" counts from the next.
     const double er = app.num(app.shared().Edit7);
-    lines::correctLowEr(app, er);
+    correctLowEr(app, er);
     lines::CrosstalkInput in;
     in.er = er;
     in.riseNs = app.num(p.Edit146);

@@ -5,7 +5,6 @@
 
 #include "app.h"
 #include "checks.h"
-#include "lines/dielectric_check.h"
 #include "lines/differential_pair_model.h"
 #include "modules.h"
 #include "stackup.h"
@@ -100,7 +99,7 @@ void ComputeDifferentialPairs(App& app) {
     const CopperThicknessResult copper = CopperThickness(app);
     // The rejected value is used for this pass; "1" counts from the next.
     const double er = app.num(s.Edit7);
-    lines::correctLowEr(app, er);
+    correctLowEr(app, er);
     const double w = app.num(p.Edit21);
     const double spacing = app.num(p.Edit26);
 

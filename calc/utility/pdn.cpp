@@ -51,9 +51,7 @@ void ComputePdn(App& app) {
 
     Component& erField = app.shared().Edit7;
     double er = app.num(erField);
-    if (er < 1) {
-        app.message("Minimum dielectric constant value can't be less than 1");
-        erField.setText("1");
+    if (correctLowEr(app, er)) {
         app.Button1Click();
         // The nested pass has written every result with the corrected Er;
         // this pass goes on with the same text.
