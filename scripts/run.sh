@@ -4,4 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/build.sh
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Tolvane is built (build/tolvane), but there is no display to show it on." >&2
+  echo "Run this from a desktop session, or try: xvfb-run -a ./build/tolvane" >&2
+  exit 1
+fi
 exec ./build/tolvane "$@"
