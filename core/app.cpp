@@ -1,6 +1,7 @@
 #include "core/app.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace tv {
 
@@ -11,13 +12,6 @@ Form* App::form(const std::string& name) {
     for (Form* f : {&Form1, &Form2, &Form4, &Form5, &Form6, &Form8})
         if (f->name() == name) return f;
     return nullptr;
-}
-
-DecimalMode App::decimalMode() {
-    const std::string& flag = Form1.get("Label165").caption();
-    if (flag == "0") return DecimalMode::Point;
-    if (flag == "1") return DecimalMode::Comma;
-    return DecimalMode::Other;
 }
 
 std::optional<std::string> App::literal(const LiteralText& text) {
@@ -63,6 +57,17 @@ void App::userAction(const std::function<void()>& action) {
 
 void App::endProgram(int code) { throw ProgramEnded{code}; }
 
+void App::showFunction(Fn fn, const Handoff& handoff) {
+    if (!navigation_) throw std::logic_error("no navigation installed");
+    if (const CalculatorModule* m = catalogue.module(indexOf(fn)); m && m->receive) m->receive(*this, handoff);
+    navigation_->selectFunction(fn);
+}
+
+void App::showProgramOptions() {
+    if (!navigation_) throw std::logic_error("no navigation installed");
+    navigation_->showProgramOptions();
+}
+
 void App::ValidateTempRise() {
     Component& edit = c("Edit1");
     double rise = num(edit);
@@ -105,16 +110,15 @@ void App::ValidateAmbient() {
 void App::UpdateConductorTemperature() {
     temp.conductorTemp = temp.ambient + temp.rise;
     temp.conductorTempF = temp.conductorTemp * 1.8 + 32;
-    // Only the via and conductor panels heat a conductor of their own.
-    bool shown = tabIs(Fn::Via) || tabIs(Fn::Conductor);
+    // Only the panels that heat a conductor of their own show its temperature.
+    const CalculatorModule* m = catalogue.module(shared().TabControl1.itemIndex());
+    const bool shown = m && m->information.conductorTemperature;
     c("Label27").setCaption(shown ? cformat("%0.1f", {temp.conductorTemp}) : "N/A");
     c("Label28").setCaption(shown ? cformat("%0.1f", {temp.conductorTempF}) : "N/A");
 }
 
 void App::Button1Click() {
-    for (const char* name : {"Edit85", "Edit80"}) {
-        if (Component* f = Form1.find(name); f && f->text().empty()) f->setText("0");
-    }
+    catalogue.each(&CalculatorModule::fillEmptyFields, *this);
     ValidateTempRise();
     ValidateAmbient();
     UpdateConductorTemperature();
@@ -127,8 +131,7 @@ void App::Button1Click() {
         warn = temp.rise + temp.ambient > temp.tg;
     }
     status.setPanelText(1, warn ? "WARNING! Material temperature exceeded!" : "");
-    for (const char* name : {"Edit17", "Edit10"})
-        if (Component* f = Form1.find(name)) f->setColor(warn ? colors::Red : colors::Navy);
+    catalogue.each(&CalculatorModule::materialWarning, *this, warn);
 
     if (const CalculatorModule* m = catalogue.module(currentFunction); m && m->compute) m->compute(*this);
 }

@@ -13,8 +13,10 @@
 
 #include "core/catalogue.h"
 #include "core/form.h"
+#include "core/navigation.h"
 #include "core/numbertext.h"
 #include "core/platform.h"
+#include "core/preferences.h"
 #include "core/settings.h"
 #include "core/shared_controls.h"
 
@@ -48,7 +50,12 @@ public:
     Settings settings;
     const Catalogue& catalogue;
 
+    // The program options (units, decimal mode, IPC method, ...).
+    Preferences preferences;
     int currentFunction = 0;
+    // The function whose own modes the plane group RadioGroup5 holds (Via
+    // Properties' modes), or -1 while it holds the plane weights.
+    int planeGroupModes = -1;
     TemperatureState temp;
     double materialModifier = 0;
     bool ended = false;
@@ -83,11 +90,11 @@ public:
     bool tabIs(Fn f) { return shared().TabControl1.itemIndex() == indexOf(f); }
 
     // The user's decimal separator as the desktop reports it, and the decimal
-    // mode start-up derived from it (Label165: "0" point, "1" comma).
+    // mode start-up derived from it.
     const std::string& userSeparator() const { return userSeparator_; }
-    DecimalMode decimalMode();
-    bool pointMode() { return decimalMode() == DecimalMode::Point; }
-    bool commaMode() { return decimalMode() == DecimalMode::Comma; }
+    DecimalMode decimalMode() const { return preferences.decimal; }
+    bool pointMode() const { return decimalMode() == DecimalMode::Point; }
+    bool commaMode() const { return decimalMode() == DecimalMode::Comma; }
 
     // Reading a field (throws ConversionError, which stops the handler).
     double num(Component& field) { return readFloat(field.text(), userSeparator_); }
@@ -112,9 +119,15 @@ public:
     // tries values the user never typed).
     void holdMessages(std::vector<std::string>* into) { heldMessages_ = into; }
     bool ask(const std::string& text, const std::string& caption) { return platform.ask(text, caption); }
-    // Opens the Program Options window over the main window; the shell
-    // installs it when the windows are built.
-    std::function<void()> showProgramOptions;
+
+    // Moving between calculators and windows; the shell installs the moves
+    // when it builds the windows.
+    void setNavigation(std::unique_ptr<Navigation> navigation) { navigation_ = std::move(navigation); }
+    // Hands the values to the function's module (its `receive`), then
+    // selects the function as its menu item does.
+    void showFunction(Fn fn, const Handoff& handoff = {});
+    // Opens the Program Options window over the main window.
+    void showProgramOptions();
 
     // The recalculation entry point: temperatures, Tg check, compute routine.
     void Button1Click();
@@ -142,6 +155,7 @@ private:
     std::unordered_map<std::type_index, std::any> states_;
     std::unordered_map<std::type_index, std::shared_ptr<void>> panels_;
     std::unique_ptr<SharedControls> shared_;
+    std::unique_ptr<Navigation> navigation_;
     std::vector<std::string>* heldMessages_ = nullptr;
 };
 

@@ -3,17 +3,26 @@
 // declares everything it needs from the shared window in its CalculatorModule;
 // calc/catalogue.cpp is the one table that lists them all, and core/ and shell/
 // only iterate it.
-#include <array>
 #include <cstddef>
+#include <vector>
 
 #include "core/functions.h"
+#include "core/shared_setup.h"
 
 namespace tv {
 
 class App;
+struct Handoff;
 
 // The program options whose change reaches the calculators.
 enum class ProgramOption { IpcVersion, EtchFactor };
+
+// The points of the start-up's settings load where a module may act.
+enum class StartupStep {
+    Defaults,          // before the substrate material is applied
+    IpcVersionLoaded,  // the stored IPC version is set in the options window
+    OptionsLoaded,     // every stored option is set
+};
 
 struct CalculatorModule {
     // Resource path of the panel description ("panels/via.win").
@@ -39,6 +48,26 @@ struct CalculatorModule {
     void (*onSelect)(App&) = nullptr;
     // A program option changed in the options window (before it is stored).
     void (*optionsChanged)(App&, ProgramOption) = nullptr;
+
+    // The shared groups while the function is selected (core/shared_setup.h).
+    LayerGroupSetup layers{};
+    PlaneGroupSetup plane{};
+    SharedInputsSetup inputs{};
+    InformationSetup information{};
+    ManualFramesSetup manualFrames{};
+    // "Air" cannot be the substrate material of this calculator.
+    bool refusesAir = false;
+    // Before every recalculation, whichever function is current: writes the
+    // defaults of the module's fields left empty.
+    void (*fillEmptyFields)(App&) = nullptr;
+    // Colours the module's results that the material temperature warning
+    // turns red (warn) or back; runs on every recalculation.
+    void (*materialWarning)(App&, bool warn) = nullptr;
+    // The start-up's settings load reached a step.
+    void (*startup)(App&, StartupStep) = nullptr;
+    // Another calculator hands over values (App::showFunction); runs before
+    // the function is selected.
+    void (*receive)(App&, const Handoff&) = nullptr;
 };
 
 struct FunctionEntry {
@@ -50,16 +79,20 @@ struct FunctionEntry {
     const char* panelCaption; // " Via Characteristics "
     const CalculatorModule* module;
 
-    int index() const { return indexOf(fn); }
+    constexpr int index() const { return indexOf(fn); }
 };
 
+// The functions in menu and tab order; the program's is functionCatalogue(),
+// a test may build one with a calculator of its own added.
 struct Catalogue {
-    std::array<FunctionEntry, kFunctionCount> functions;
+    std::vector<FunctionEntry> functions;
 
+    int size() const { return static_cast<int>(functions.size()); }
+    bool contains(int index) const { return index >= 0 && index < size(); }
     const FunctionEntry& operator[](Fn f) const { return functions[static_cast<std::size_t>(indexOf(f))]; }
     // The module of a function index, or nullptr (not built, or out of range).
     const CalculatorModule* module(int index) const {
-        return isFunctionIndex(index) ? functions[static_cast<std::size_t>(index)].module : nullptr;
+        return contains(index) ? functions[static_cast<std::size_t>(index)].module : nullptr;
     }
     // Runs `hook` of every module that fills it, in function order.
     template <class Hook, class... Args>

@@ -30,6 +30,5 @@ enum class Fn : int {
 constexpr int kFunctionCount = 20;
 
 constexpr int indexOf(Fn f) { return static_cast<int>(f); }
-constexpr bool isFunctionIndex(int i) { return i >= 0 && i < kFunctionCount; }
 
 }  // namespace tv

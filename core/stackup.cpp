@@ -73,8 +73,8 @@ const std::vector<SubstrateMaterial>& substrateTable() {
     return t;
 }
 
-bool metricUnits(App& app) { return app.c("RadioGroup6").itemIndex() == 1; }
-bool manualCopper(App& app) { return app.Form6.get("CheckBox1").checked(); }
+bool metricUnits(App& app) { return app.preferences.metric; }
+bool manualCopper(App& app) { return app.preferences.manualCopper; }
 
 CopperThicknessResult CopperThickness(App& app) {
     bool metric = metricUnits(app);
@@ -109,7 +109,8 @@ void ComboBox1Change(App& app) {
         app.c("Edit66").setText(m.tg);
         app.materialModifier = m.modifier;
     }
-    if (row == kAirRow && app.currentIs(Fn::ErEffective)) {
+    const CalculatorModule* current = app.catalogue.module(app.currentFunction);
+    if (row == kAirRow && current && current->refusesAir) {
         app.message("Air cannot be selected for this calculator");
         combo.setItemIndex(0);
         app.c("Edit7").setText(comma ? "4,6" : "4.6");

@@ -37,9 +37,9 @@ struct CopperThicknessResult {
 // groups or, with manual copper entry on, from Edit136/Edit138 (um in metric).
 CopperThicknessResult CopperThickness(App& app);
 
-// Whether the units group is on metric.
+// Whether the units are metric (App::preferences).
 bool metricUnits(App& app);
-// Whether the options window has manual copper entry ticked.
+// Whether copper weights are entered manually (App::preferences).
 bool manualCopper(App& app);
 
 void ComboBox1Change(App& app);

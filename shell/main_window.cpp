@@ -1,5 +1,6 @@
 // The main window's shell handlers: keys, spin buttons, the function menu and
 // tabs, the units and copper groups, Exit, and the windows it opens.
+#include <memory>
 #include <set>
 #include <string>
 
@@ -53,6 +54,17 @@ void installSpin(App& app, Component& spin) {
     if (!spin.onClick) spin.onClick = [a] { a->Button1Click(); };
 }
 
+// The moves between calculators and windows that code below the shell asks for.
+class ShellNavigation : public Navigation {
+public:
+    explicit ShellNavigation(App& app) : app_(app) {}
+    void selectFunction(Fn fn) override { SelectProgramFunction(app_, indexOf(fn)); }
+    void showProgramOptions() override { showModalWindow(app_, "Form6"); }
+
+private:
+    App& app_;
+};
+
 // The windows that hold the main window disabled until they close.
 struct ModalWindows {
     std::set<std::string> open;
@@ -80,11 +92,12 @@ void buildWindows(App& app) {
     const Catalogue& cat = app.catalogue;
     loadForm(app.Form1, "forms/form1.win");
     app.bindShared();
+    app.preferences.metric = app.shared().RadioGroup6.itemIndex() == 1;
     for (const auto& f : cat.functions) {
         Component& panel = app.Form1.add(Kind::GroupBox, f.panel, "Panel1");
         panel.setCaption(f.panelCaption);
         panel.setGeometry(10, 8, 576, 561);
-        panel.setVisible(f.fn == Fn::Via);
+        panel.setVisible(&f == &cat.functions.front());
         if (f.module && f.module->panel) loadForm(app.Form1, f.module->panel);
     }
     loadForm(app.Form2, "forms/form2.win");
@@ -111,7 +124,12 @@ void buildWindows(App& app) {
 
     app.c("Button1").onClick = [a] { a->Button1Click(); };
     app.c("RadioGroup3").onClick = [a] { RadioGroup3Click(*a); };
-    app.c("RadioGroup6").onClick = [a] { RadioGroup6Click(*a); };
+    // The units switch: the choice becomes the units preference, then every
+    // panel follows it.
+    app.c("RadioGroup6").onClick = [a] {
+        a->preferences.metric = a->shared().RadioGroup6.itemIndex() == 1;
+        RadioGroup6Click(*a);
+    };
     app.c("Edit1").onExit = [a] { a->ValidateTempRise(); };
     app.c("Edit2").onExit = [a] { a->ValidateAmbient(); };
     app.c("UpDown2").onExit = [a] { a->ValidateAmbient(); };
@@ -119,8 +137,8 @@ void buildWindows(App& app) {
 
     app.c("Exit1").onClick = [a] { a->endProgram(0); };
     app.c("Exit3").onClick = [a] { a->endProgram(0); };
-    app.showProgramOptions = [a] { showModalWindow(*a, "Form6"); };
-    app.c("CopperWeight1").onClick = app.showProgramOptions;
+    app.setNavigation(std::make_unique<ShellNavigation>(app));
+    app.c("CopperWeight1").onClick = [a] { a->showProgramOptions(); };
     app.c("ReinstallRegistryKeys1").onClick = [a] { showRepairWindow(*a); };
     app.c("Label301").onClick = [a] { showRepairWindow(*a); };
     app.c("Button3").onClick = [a] { StartupSequence(*a); };

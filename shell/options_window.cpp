@@ -12,30 +12,15 @@ namespace tv {
 
 namespace {
 
-// Enabled state of the two manual copper frames per selected tab: base frame,
-// plating frame. The functions after Embedded Resistors leave the window as
-// it is.
-struct ManualFrames {
-    bool base, plating;
-};
-bool manualFrames(App& app, int tab, ManualFrames& out) {
-    const int layer = app.shared().RadioGroup3.itemIndex();
-    if (!isFunctionIndex(tab)) return false;
-    switch (static_cast<Fn>(tab)) {
-        case Fn::Via: case Fn::Bandwidth: case Fn::Padstack: case Fn::Mechanical: case Fn::Spacing:
-        case Fn::Conversion: case Fn::PlanarInductors: case Fn::Pdn: case Fn::Thermal:
-            out = {false, false};
-            return true;
-        case Fn::Conductor: out = {true, layer == 1}; return true;  // plating on "External Layer" only
-        case Fn::DifferentialPairs: case Fn::Impedance:
-            out = {true, layer == 0};  // "Edge Cpld Ext", "Microstrip"
-            return true;
-        case Fn::Fusing: out = {true, true}; return true;
-        default: return false;
-    }
+// The IPC method of an item of " IPC version for conductor calc ".
+IpcMethod ipcMethodOf(int item) {
+    if (item == 1) return IpcMethod::Ipc2152;
+    if (item == 2) return IpcMethod::Ipc2221;
+    return IpcMethod::Ipc2152WithModifiers;
 }
 
-void EditChange(App& app, const char* field, const char* setting) {
+void EditChange(App& app, std::string Preferences::*limitText, const char* field, const char* setting) {
+    app.preferences.*limitText = app.Form6.get(field).text();
     const double limit = app.num(app.Form6.get(field));
     app.settings.write(setting, app.numberText(limit));
     app.Button1Click();
@@ -49,6 +34,7 @@ void FormCreate(App& app) {
     const std::string active = app.platform.activeStyle();
     for (size_t i = 0; i < list.items().size(); ++i)
         if (list.items()[i] == active) list.setItemIndex(static_cast<int>(i));
+    app.preferences.theme = list.itemIndex();
 
     if (app.settings.openRead()) app.settings.read("Vurivav_Theme");
     app.settings.close();
@@ -62,12 +48,14 @@ void FormCreate(App& app) {
 }  // namespace
 
 void Form6RadioGroup1Click(App& app) {
+    app.preferences.ipc = ipcMethodOf(app.Form6.get("RadioGroup1").itemIndex());
     app.catalogue.each(&CalculatorModule::optionsChanged, app, ProgramOption::IpcVersion);
     app.settings.write("IPC_Version", std::to_string(app.Form6.get("RadioGroup1").itemIndex()));
 }
 
 void Form6CheckBox1Click(App& app) {
     const bool manual = app.Form6.get("CheckBox1").checked();
+    app.preferences.manualCopper = manual;
     if (!manual) {
         app.c("RadioGroup1").setVisible(true);
         app.c("RadioGroup4").setVisible(true);
@@ -76,14 +64,20 @@ void Form6CheckBox1Click(App& app) {
         app.settings.write("Manual_Copper_Weight", "0");
         return;
     }
-    ManualFrames frames{};
-    if (manualFrames(app, app.shared().TabControl1.itemIndex(), frames)) {
+    // The frames of the function on the selected tab; a function that leaves
+    // the window as it is only stores the choice.
+    const CalculatorModule* m = app.catalogue.module(app.shared().TabControl1.itemIndex());
+    if (m && m->manualFrames.apply) {
+        const ManualFramesSetup& frames = m->manualFrames;
+        const int layer = app.shared().RadioGroup3.itemIndex();
+        const bool platingOn =
+            frames.plating && (frames.platingOnlyOnLayer < 0 || frames.platingOnlyOnLayer == layer);
         app.c("RadioGroup1").setVisible(false);
         app.c("RadioGroup4").setVisible(false);
         app.c("GroupBox31").setVisible(true);
         app.c("GroupBox32").setVisible(true);
         app.c("GroupBox31").setEnabled(frames.base);
-        for (const char* name : {"GroupBox32", "Edit138", "Edit139"}) app.c(name).setEnabled(frames.plating);
+        for (const char* name : {"GroupBox32", "Edit138", "Edit139"}) app.c(name).setEnabled(platingOn);
         Component& base = app.c("Edit136");
         Component& plating = app.c("Edit138");
         if (metricUnits(app)) {
@@ -99,6 +93,7 @@ void Form6CheckBox1Click(App& app) {
 
 void Form6RadioGroup2Click(App& app) {
     const bool none = app.Form6.get("RadioGroup2").itemIndex() == 1;
+    app.preferences.etch = none ? EtchFactor::None : EtchFactor::OneToOne;
     app.Form6.get("Image2").setVisible(none);
     app.Form6.get("Image3").setVisible(!none);
     app.catalogue.each(&CalculatorModule::optionsChanged, app, ProgramOption::EtchFactor);
@@ -108,6 +103,7 @@ void Form6RadioGroup2Click(App& app) {
 
 void cbxVclStylesChange(App& app) {
     Component& list = app.Form6.get("cbxVclStyles");
+    app.preferences.theme = list.itemIndex();
     app.platform.applyStyle(list.text());
     app.settings.write("Vurivav_Theme", std::to_string(list.itemIndex()));
     closeModalWindow(app, "Form6");
@@ -116,15 +112,27 @@ void cbxVclStylesChange(App& app) {
 void installOptionsWindow(App& app) {
     App* a = &app;
     Form& f = app.Form6;
+    // The options start as the window's description shows them.
+    Preferences& p = app.preferences;
+    p.ipc = ipcMethodOf(f.get("RadioGroup1").itemIndex());
+    p.manualCopper = f.get("CheckBox1").checked();
+    p.etch = f.get("RadioGroup2").itemIndex() == 1 ? EtchFactor::None : EtchFactor::OneToOne;
+    p.throughHoleAspectLimit = f.get("Edit1").text();
+    p.microviaAspectLimit = f.get("Edit2").text();
+    p.viaHeightInCurrent = !f.get("CheckBox2").checked();
     f.get("RadioGroup1").onClick = [a] { Form6RadioGroup1Click(*a); };
     f.get("CheckBox1").onClick = [a] { Form6CheckBox1Click(*a); };
     f.get("RadioGroup2").onClick = [a] { Form6RadioGroup2Click(*a); };
     f.get("CheckBox2").onClick = [a] {
-        a->settings.write("Via_Height_Enable", a->Form6.get("CheckBox2").checked() ? "0" : "1");
+        const bool disabled = a->Form6.get("CheckBox2").checked();
+        a->preferences.viaHeightInCurrent = !disabled;
+        a->settings.write("Via_Height_Enable", disabled ? "0" : "1");
         a->Button1Click();
     };
-    f.get("Edit1").onChange = [a] { EditChange(*a, "Edit1", "TH_Via_AR_Setting"); };
-    f.get("Edit2").onChange = [a] { EditChange(*a, "Edit2", "UVia_AR_Setting"); };
+    f.get("Edit1").onChange = [a] {
+        EditChange(*a, &Preferences::throughHoleAspectLimit, "Edit1", "TH_Via_AR_Setting");
+    };
+    f.get("Edit2").onChange = [a] { EditChange(*a, &Preferences::microviaAspectLimit, "Edit2", "UVia_AR_Setting"); };
     f.get("cbxVclStyles").onChange = [a] { cbxVclStylesChange(*a); };
     f.get("Button1").onClick = [a] {
         closeModalWindow(*a, "Form6");

@@ -25,7 +25,7 @@ double aspectLimit(double value, double fallback) {
 // The stored function when it reads as one, else the first.
 int storedProgram(App& app) {
     try {
-        return inRange(readInt(app.settings.cached("Program")), 0, 19, 0);
+        return inRange(readInt(app.settings.cached("Program")), 0, app.catalogue.size() - 1, 0);
     } catch (const ConversionError&) {
         return 0;
     }
@@ -71,14 +71,14 @@ void SplashFormShow(App& app, bool* selected) {
         s.read(name);
     s.close();
 
-    // The decimal mode: "0" for a point, "1" for a comma, else left as it is.
+    // The decimal mode, and its flag on the window: "0" for a point, "1" for
+    // a comma, else left as it is.
     s.setCached("sDecimal", app.userSeparator());
-    if (app.userSeparator() == ".") app.c("Label165").setCaption("0");
-    else if (app.userSeparator() == ",") app.c("Label165").setCaption("1");
+    app.preferences.decimal = decimalModeOf(app.userSeparator());
+    if (app.pointMode()) app.c("Label165").setCaption("0");
+    else if (app.commaMode()) app.c("Label165").setCaption("1");
 
-    const char* viaDefaults[][2] = {{"Edit3", "10"}, {"Edit4", "20"}, {"Edit5", "40"}, {"Edit6", "62"}, {"Edit9", "1"}};
-    for (const auto& d : viaDefaults)
-        if (Component* f = app.Form1.find(d[0])) f->setText(d[1]);
+    app.catalogue.each(&CalculatorModule::startup, app, StartupStep::Defaults);
 
     ComboBox1Change(app);
 
@@ -86,7 +86,7 @@ void SplashFormShow(App& app, bool* selected) {
     app.c("RadioGroup6").setItemIndex(inRange(readInt(s.cached("Units")), 0, 1, 0));
 
     // A stored function outside the catalogue falls back to the first one.
-    int program = inRange(readInt(s.cached("Program")), 0, 19, 0);
+    int program = inRange(readInt(s.cached("Program")), 0, app.catalogue.size() - 1, 0);
     app.c("TabControl1").setItemIndex(program);
     if (selected) *selected = true;
     TabControl1Change(app);
@@ -104,13 +104,13 @@ void SplashFormShow(App& app, bool* selected) {
     // An IPC version outside 0..2 takes the first, IPC-2152 with modifiers.
     int ipc = inRange(readInt(s.cached("IPC_Version")), 0, 2, 0);
     opt.get("RadioGroup1").setItemIndex(ipc);
-    if (Component* solveFor = app.Form1.find("RadioGroup8")) solveFor->setEnabled(ipc != 0);
+    app.catalogue.each(&CalculatorModule::startup, app, StartupStep::IpcVersionLoaded);
 
     int viaHeight = readInt(s.cached("Via_Height_Enable"));
     if (viaHeight == 0) opt.get("CheckBox2").setChecked(true);
     else if (viaHeight == 1) opt.get("CheckBox2").setChecked(false);
 
-    if (program == 0) app.c("RadioGroup5").setEnabled(true);
+    app.catalogue.each(&CalculatorModule::startup, app, StartupStep::OptionsLoaded);
 }
 
 void StartupSequence(App& app) {

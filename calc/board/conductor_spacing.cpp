@@ -79,6 +79,7 @@ const CalculatorModule conductorSpacingModule{
     .panel = "panels/conductor_spacing.win",
     .install = install,
     .compute = CalculateConductorSpacing,
+    .manualFrames = {.apply = true},
 };
 
 }  // namespace tv

@@ -155,6 +155,7 @@ const CalculatorModule padstackModule{
     .unitCaptions = padstack::unitCaptions,
     .unitConversions = padstack::unitConversions,
     .onSelect = padstack::onSelect,
+    .manualFrames = {.apply = true},
 };
 
 }  // namespace tv

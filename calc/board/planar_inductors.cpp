@@ -102,6 +102,9 @@ const CalculatorModule planarInductorsModule{
     .layerBranch = layerBranch,
     .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
+    .layers = {.caption = " Inductor Geometry ", .items = {"Square", "Hexagonal", "Octagonal", "Circular"},
+               .selection = 0, .enabled = true, .tall = true},
+    .manualFrames = {.apply = true},
 };
 
 }  // namespace tv

@@ -1,7 +1,8 @@
 // Via properties: current, capacitance, inductance, impedance and more for the
 // three layer sets, and differential vias.
+#include <utility>
+
 #include "core/app.h"
-#include "calc/conductor/conductor_panel.h"
 #include "calc/conductor/ipc_charts.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
@@ -16,9 +17,7 @@ int layerSet(App& app) { return app.shared().RadioGroup3.itemIndex(); }
 // The plane group carries the via modes only while the via tab is set up; on
 // the way in from another function it may still hold its copper items.
 bool differentialMode(App& app) {
-    Component& group = app.shared().RadioGroup5;
-    int i = group.itemIndex();
-    return i == 1 && group.items().size() > 1 && group.items()[1] == "Differential Vias";
+    return app.planeGroupModes == indexOf(Fn::Via) && app.shared().RadioGroup5.itemIndex() == 1;
 }
 
 namespace {
@@ -49,11 +48,11 @@ void CalculateViaProperties(App& app) {
     else computeSingleVia(app, metric, layer, r);
 }
 
-void onSelect(App& app) { viaPanel(app).Label187.setCaption(ipcModeText(ipcModel(app))); }
+void onSelect(App& app) { viaPanel(app).Label187.setCaption(ipcModeText(app.preferences.ipcIndex())); }
 
 void optionsChanged(App& app, ProgramOption option) {
     if (option != ProgramOption::IpcVersion) return;
-    const int version = ipcModel(app);
+    const int version = app.preferences.ipcIndex();
     const bool modifiers = version == 0;
     // The via height enters the via current only with the modifiers; in the
     // differential-via mode the field stays usable for the geometry.
@@ -69,6 +68,25 @@ void optionsChanged(App& app, ProgramOption option) {
         }
     }
     viaPanel(app).Label187.setCaption(ipcModeText(version));
+}
+
+void materialWarning(App& app, bool warn) { viaPanel(app).Edit10.setColor(warn ? colors::Red : colors::Navy); }
+
+void startup(App& app, StartupStep step) {
+    switch (step) {
+        case StartupStep::Defaults:
+            for (auto [field, text] : {std::pair{&viaPanel(app).Edit3, "10"}, {&viaPanel(app).Edit4, "20"},
+                                       {&viaPanel(app).Edit5, "40"}, {&viaPanel(app).Edit6, "62"},
+                                       {&viaPanel(app).Edit9, "1"}})
+                field->setText(text);
+            break;
+        case StartupStep::IpcVersionLoaded: break;
+        case StartupStep::OptionsLoaded:
+            // The options' handlers may have disabled the plane group that
+            // carries the via modes.
+            if (app.currentIs(Fn::Via)) app.shared().RadioGroup5.setEnabled(true);
+            break;
+    }
 }
 
 void install(App& app) {
@@ -91,6 +109,20 @@ const CalculatorModule viaPropertiesModule{
     .unitConversions = via::unitConversions,
     .onSelect = via::onSelect,
     .optionsChanged = via::optionsChanged,
+    .layers = {.caption = " Layer Set ", .items = {"2 Layer", "Multi Layer", "Microvia"}, .selection = via::MultiLayer,
+               .enabled = true},
+    .plane = {.caption = " Property Selection ",
+              .hint = "Select between single via properties and differential via properties.",
+              .modes = {"Via Properties", "Differential Vias"},
+              .enabled = Enable::On},
+    .inputs = {.materialLabel = Enable::On, .erLabel = Enable::On, .tgLabel = Enable::On, .material = Enable::On,
+               .er = Enable::On, .tg = Enable::On, .rise = Enable::On, .ambient = Enable::On,
+               .viaCount = Enable::On},
+    .information = {.copperHeading = "Power Dissipation (dBm)", .temperatureHeading = "Via Temperature",
+                    .aspectRatio = true, .resetToNA = {"Label56"}, .conductorTemperature = true},
+    .manualFrames = {.apply = true},
+    .materialWarning = via::materialWarning,
+    .startup = via::startup,
 };
 
 }  // namespace tv

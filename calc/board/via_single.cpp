@@ -20,17 +20,19 @@ constexpr double kMmPerInch = 25.4;
 double viaCurrent(App& app, double areaSqMils, double area, bool metric, double heightModifier) {
     double copper = copperModifier(app.temp.rise, area, metric);
     double current = ipcCurrent(kIpcInternalK, app.temp.rise, areaSqMils);
-    int version = app.Form6.get("RadioGroup1").itemIndex();
-    if (version == 1 || version == 2) return current;
+    const Preferences& options = app.preferences;
+    if (!options.ipcModifiers()) return current;
     double factor = copper * app.materialModifier;
-    if (!app.Form6.get("CheckBox2").checked()) factor *= heightModifier;
+    if (options.viaHeightInCurrent) factor *= heightModifier;
     return current * factor;
 }
 
 // Height over hole against the through-hole limit, or the microvia limit in
 // the Microvia layer set; red above the limit.
 void aspectRatio(App& app, int layer, const Reading& r) {
-    double limit = app.num(app.Form6.get(layer == Microvia ? "Edit2" : "Edit1"));
+    const Preferences& options = app.preferences;
+    double limit = readFloat(layer == Microvia ? options.microviaAspectLimit : options.throughHoleAspectLimit,
+                             app.userSeparator());
     double ratio = r.height / r.hole;
     Component& label = app.shared().Label350;
     label.setCaption(resultText("%.2f:1", ratio));

@@ -92,7 +92,7 @@ void unitConversions(App& app, bool metric) {
 }
 
 void etchFactorLabel(App& app) {
-    conductorPanel(app).Label126.setCaption(app.Form6.get("RadioGroup2").itemIndex() == 1 ? "None" : "1:1");
+    conductorPanel(app).Label126.setCaption(app.preferences.etch == EtchFactor::None ? "None" : "1:1");
 }
 
 void onSelect(App& app) {
@@ -135,6 +135,19 @@ void optionsChanged(App& app, ProgramOption option) {
     }
 }
 
+void materialWarning(App& app, bool warn) { conductorPanel(app).Edit17.setColor(warn ? colors::Red : colors::Navy); }
+
+void startup(App& app, StartupStep step) {
+    switch (step) {
+        case StartupStep::Defaults: break;
+        case StartupStep::IpcVersionLoaded:
+            // Solving for the width needs a version without the modifiers.
+            conductorPanel(app).RadioGroup8.setEnabled(!app.preferences.ipcModifiers());
+            break;
+        case StartupStep::OptionsLoaded: break;
+    }
+}
+
 void install(App& app) {
     app.bindPanel<ConductorPanel>();
     for (const auto& byParallel : kPictures)
@@ -164,6 +177,16 @@ const CalculatorModule conductorPropertiesModule{
     .afterUnitsSwitch = swap_current_width_labels,
     .onSelect = onSelect,
     .optionsChanged = optionsChanged,
+    .layers = {.items = {"Internal Layer", "External Layer"}, .selection = 1, .enabled = true},
+    .plane = {.enabled = Enable::Keep},  // " Plane Present? " decides (onSelect)
+    .inputs = {.baseCopper = Enable::On, .plating = Enable::Keep, .manualCopper = Enable::On,
+               .tgLabel = Enable::On, .material = Enable::On, .tg = Enable::On, .rise = Enable::On,
+               .ambient = Enable::On, .manualBaseFrame = true},
+    .information = {.resetToNA = {"Label72"}, .conductorTemperature = true},
+    // Plating only on "External Layer".
+    .manualFrames = {.apply = true, .base = true, .plating = true, .platingOnlyOnLayer = 1},
+    .materialWarning = materialWarning,
+    .startup = startup,
 };
 
 }  // namespace tv

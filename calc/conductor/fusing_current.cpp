@@ -71,6 +71,8 @@ const CalculatorModule fusingCurrentModule{
     .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
     .onSelect = onSelect,
+    .inputs = {.baseCopper = Enable::On, .plating = Enable::On, .manualCopper = Enable::On},
+    .manualFrames = {.apply = true, .base = true, .plating = true},
 };
 
 }  // namespace tv

@@ -119,6 +119,9 @@ const CalculatorModule bandwidthModule{
     .panel = "panels/bandwidth.win",
     .install = install,
     .compute = ComputeBandwidth,
+    .layers = {.caption = " Passive Circuits ", .items = {"Microstrip", "Stripline"}, .selection = 0, .enabled = true},
+    .inputs = {.materialLabel = Enable::On, .erLabel = Enable::On, .material = Enable::On, .er = Enable::On},
+    .manualFrames = {.apply = true},
 };
 
 }  // namespace tv

@@ -370,6 +370,18 @@ const CalculatorModule conductorImpedanceModule{
     .layerBranch = layerBranch,
     .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
+    .layers = {.caption = " Passive Circuits ",
+               .items = {"Microstrip", "Microstrip Embed", "Stripline", "Stripline Asym", "Dual Stripline",
+                         "Coplanar Wave"},
+               .selection = 0,
+               .enabled = true,
+               .tall = true},
+    .plane = {.enabled = Enable::Keep},
+    .inputs = {.baseCopper = Enable::On, .plating = Enable::Keep, .manualCopper = Enable::On,
+               .erLabel = Enable::On, .material = Enable::On, .er = Enable::On, .manualBaseFrame = true},
+    .information = {.resetToNA = {"Label72", "Label27", "Label28"}},
+    // Plating on "Microstrip" only.
+    .manualFrames = {.apply = true, .base = true, .plating = true, .platingOnlyOnLayer = 0},
 };
 
 }  // namespace tv

@@ -95,6 +95,8 @@ const CalculatorModule crosstalkModule{
     .layerBranch = layerBranch,
     .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
+    .layers = {.items = {"Microstrip", "Stripline"}, .selection = 0, .enabled = true},
+    .inputs = {.materialLabel = Enable::On, .erLabel = Enable::On, .material = Enable::On, .er = Enable::On},
 };
 
 }  // namespace tv

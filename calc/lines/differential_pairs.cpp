@@ -197,6 +197,20 @@ const CalculatorModule differentialPairsModule{
     .layerBranch = layerBranch,
     .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
+    // The differential geometries differ from every other layer list.
+    .layers = {.caption = " Differential Layer ",
+               .items = {"Edge Cpld Ext", "Edge Cpld Int Sym", "Edge Cpld Int Asym", "Edge Cpld Embed",
+                         "Broad Cpld Shld", "Broad Cpld NShld"},
+               .selection = 0,
+               .enabled = true,
+               .tall = true,
+               .clearedOnTab = true},
+    .inputs = {.baseCopper = Enable::On, .plating = Enable::On, .manualCopper = Enable::On,
+               .materialLabel = Enable::On, .erLabel = Enable::On, .material = Enable::On, .er = Enable::On,
+               .manualBaseFrame = true},
+    .information = {.resetToNA = {"Label72", "Label27", "Label28"}},
+    // Plating on "Edge Cpld Ext" only.
+    .manualFrames = {.apply = true, .base = true, .plating = true, .platingOnlyOnLayer = 0},
 };
 
 }  // namespace tv

@@ -29,10 +29,6 @@ struct ErEffectivePanel : Panel {
     TV_COMPONENT(Edit221);  // Er effective
     TV_COMPONENT(Button5);
     TV_COMPONENT(Label113);
-    // The wavelength calculator the result goes to.
-    TV_COMPONENT(Edit103);
-    TV_COMPONENT(Edit150);
-    TV_COMPONENT(WavelengthCalculator1);
 };
 
 void ComputeErEffective(App& app) {
@@ -76,9 +72,12 @@ void ComputeErEffective(App& app) {
 // Sends the frequency and the result to the wavelength calculator and shows it.
 void Button5Click(App& app) {
     ErEffectivePanel& p = app.panel<ErEffectivePanel>();
-    p.Edit103.setText(p.Edit224.text());
-    p.Edit150.setText(p.Edit221.text());
-    p.WavelengthCalculator1.onClick();
+    app.showFunction(Fn::Wavelength, {{{"frequency", p.Edit224.text()}, {"er_effective", p.Edit221.text()}}});
+}
+
+// The wavelength calculator hands over its frequency.
+void receive(App& app, const Handoff& handoff) {
+    if (const std::string* f = handoff.find("frequency")) app.panel<ErEffectivePanel>().Edit224.setText(*f);
 }
 
 void unitCaptions(App& app, bool metric) {
@@ -108,6 +107,11 @@ const CalculatorModule erEffectiveModule{
     .compute = ComputeErEffective,
     .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
+    .inputs = {.baseCopper = Enable::On, .plating = Enable::On, .materialLabel = Enable::On,
+               .erLabel = Enable::On, .material = Enable::On, .er = Enable::On},
+    .information = {.resetToNA = {"Label72", "Label110", "Label285", "Label27", "Label28"}},
+    .refusesAir = true,
+    .receive = receive,
 };
 
 }  // namespace tv

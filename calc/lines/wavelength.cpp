@@ -1,7 +1,5 @@
 // Wavelength Calculator: the wavelength, or a fraction of it, of a signal
 // given by its period or its frequency in a medium of a given Er effective.
-#include <cmath>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -9,6 +7,7 @@
 #include "core/links.h"
 #include "core/checks.h"
 #include "calc/lines/line_helpers.h"
+#include "calc/lines/wavelength_model.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
 
@@ -33,46 +32,18 @@ struct WavelengthPanel : Panel {
     TV_COMPONENT(Label160);
     TV_COMPONENT(Label164);
     TV_COMPONENT(Label33);
-    // The Er Effective calculator the frequency goes back to.
-    TV_COMPONENT(Edit224);
-    TV_COMPONENT(ErEffective1);
 };
 
-// The slider's fractions of the wavelength (1/15 is stored as 0.06666).
-struct Fraction {
-    double factor;
-    const char* caption;
-};
-constexpr Fraction kFractions[] = {
-    {1, "Full Wave Length"},    {0.75, "3/4 Wave Length"},    {0.625, "5/8 Wave Length"},
-    {0.5, "1/2 Wave Length"},   {0.25, "1/4 Wave Length"},    {0.1, "1/10 Wave Length"},
-    {0.06666, "1/15 Wave Length"}, {0.0625, "1/16 Wave Length"}, {0.05, "1/20 Wave Length"},
-};
-
-const Fraction& fraction(WavelengthPanel& p) {
-    int pos = p.TrackBar4.position();
-    return kFractions[pos < 0 ? 0 : pos > 8 ? 8 : pos];
-}
-
-// The signal's frequency in MHz from the period (ns, ps) or the frequency
-// (MHz, KHz, Hz) entered.
-double frequencyMHz(WavelengthPanel& p, double value) {
-    const int unit = p.RadioGroup21.itemIndex();
-    if (p.RadioGroup22.itemIndex() == 0) return 1 / (value / (unit == 1 ? 1e12 : 1e9)) / 1e6;
-    static constexpr double kToMHz[] = {1, 0.001, 0.000001};
-    return value * kToMHz[unit >= 0 && unit <= 2 ? unit : 0];
-}
+const WavelengthFraction& fraction(WavelengthPanel& p) { return wavelengthFraction(p.TrackBar4.position()); }
 
 void ComputeWavelength(App& app) {
     WavelengthPanel& p = app.panel<WavelengthPanel>();
     const double k = fraction(p).factor;
-    const double f = frequencyMHz(p, app.num(p.Edit103));
+    const SignalEntry entry = p.RadioGroup22.itemIndex() == 0 ? SignalEntry::Period : SignalEntry::Frequency;
+    const double f = signalFrequencyMHz(entry, p.RadioGroup21.itemIndex(), app.num(p.Edit103));
     const double erEff = app.num(p.Edit150);
-    // A zero or negative period, frequency or Er effective has no wavelength.
-    double cm = 299792458 / (std::sqrt(erEff) * f) * 0.0001;
-    if (!(f > 0 && std::isfinite(f) && erEff > 0)) cm = std::numeric_limits<double>::quiet_NaN();
     const bool metric = metricUnits(app);
-    showResult(p.Edit104, metric ? "%.5f cm" : "%.5f Inches", (metric ? cm : cm / 2.54) * k);
+    showResult(p.Edit104, metric ? "%.5f cm" : "%.5f Inches", shownWavelength(f, erEff, k, metric));
 }
 
 void RadioGroup22Click(App& app) {
@@ -104,8 +75,14 @@ void TrackBar4Change(App& app) {
 // Sends the frequency back to the Er Effective calculator and shows it.
 void Button4Click(App& app) {
     WavelengthPanel& p = app.panel<WavelengthPanel>();
-    p.Edit224.setText(p.Edit103.text());
-    p.ErEffective1.onClick();
+    app.showFunction(Fn::ErEffective, {{{"frequency", p.Edit103.text()}}});
+}
+
+// The Er Effective calculator hands over its frequency and its result.
+void receive(App& app, const Handoff& handoff) {
+    WavelengthPanel& p = app.panel<WavelengthPanel>();
+    if (const std::string* f = handoff.find("frequency")) p.Edit103.setText(*f);
+    if (const std::string* er = handoff.find("er_effective")) p.Edit150.setText(*er);
 }
 
 void install(App& app) {
@@ -126,6 +103,8 @@ const CalculatorModule wavelengthModule{
     .panel = "panels/wavelength.win",
     .install = install,
     .compute = ComputeWavelength,
+    .layers = {.items = {"Microstrip", "Stripline"}, .selection = 0},
+    .receive = receive,
 };
 
 }  // namespace tv

@@ -180,6 +180,14 @@ void unitConversions(App& app, bool metric) {
     distance.onChange = std::move(change);
 }
 
+// An emptied temperature or distance reads as 0 on the next recalculation,
+// whichever function is current.
+void fillEmptyFields(App& app) {
+    ConversionPanel& p = app.panel<ConversionPanel>();
+    for (Component* f : {&p.Edit85, &p.Edit80})
+        if (f->text().empty()) f->setText("0");
+}
+
 void install(App& app) {
     ConversionPanel& p = app.bindPanel<ConversionPanel>();
     App* a = &app;
@@ -203,6 +211,8 @@ const CalculatorModule conversionModule{
     .compute = ComputeConversion,
     .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
+    .manualFrames = {.apply = true},
+    .fillEmptyFields = fillEmptyFields,
 };
 
 }  // namespace tv

@@ -78,6 +78,7 @@ const CalculatorModule mechanicalModule{
     .install = install,
     .compute = ComputeMechanical,
     .unitCaptions = unitCaptions,
+    .manualFrames = {.apply = true},
 };
 
 }  // namespace tv

@@ -292,6 +292,11 @@ const CalculatorModule ohmsLawModule{
     .panel = "panels/ohms_law.win",
     .install = install,
     .compute = ComputeOhmsLaw,
+    .inputs = {.units = Enable::Off},
+    .information = {.copperHeading = "Total Resistance",
+                    .temperatureLines = false,
+                    .seriesCurrent = true,
+                    .resetToNA = {"Label56", "Label72", "Label110", "Label285", "Label27", "Label28", "Label320"}},
 };
 
 }  // namespace tv

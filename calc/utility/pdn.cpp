@@ -103,6 +103,9 @@ const CalculatorModule pdnModule{
     .compute = ComputePdn,
     .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
+    .inputs = {.erLabel = Enable::On, .tgLabel = Enable::On, .material = Enable::On, .er = Enable::On,
+               .tg = Enable::On},
+    .manualFrames = {.apply = true},
 };
 
 }  // namespace tv

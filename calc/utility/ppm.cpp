@@ -47,6 +47,7 @@ const CalculatorModule ppmModule{
     .panel = "panels/ppm.win",
     .install = install,
     .compute = ComputePpm,
+    .inputs = {.units = Enable::Off},
 };
 
 }  // namespace tv

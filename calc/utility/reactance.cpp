@@ -80,6 +80,8 @@ const CalculatorModule reactanceModule{
     .panel = "panels/reactance.win",
     .install = install,
     .compute = ComputeReactance,
+    .inputs = {.units = Enable::Off},
+    .information = {.resetToNA = {"Label56", "Label72", "Label110", "Label285", "Label27", "Label28", "Label320"}},
 };
 
 }  // namespace tv

@@ -43,6 +43,8 @@ const CalculatorModule thermalModule{
     .panel = "panels/thermal.win",
     .install = install,
     .compute = ComputeThermal,
+    .inputs = {.ambient = Enable::On, .units = Enable::Off},
+    .manualFrames = {.apply = true},
 };
 
 }  // namespace tv
