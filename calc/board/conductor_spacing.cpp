@@ -75,6 +75,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule conductorSpacingModule;
 const CalculatorModule conductorSpacingModule{
     .panel = "panels/conductor_spacing.win",
     .install = install,

@@ -121,6 +121,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule embeddedResistorsModule;
 const CalculatorModule embeddedResistorsModule{
     .panel = "panels/embedded_resistor.win",
     .install = install,

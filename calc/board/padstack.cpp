@@ -148,6 +148,8 @@ void install(App& app) {
 }  // namespace
 }  // namespace padstack
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule padstackModule;
 const CalculatorModule padstackModule{
     .panel = "panels/padstack.win",
     .install = padstack::install,

@@ -95,6 +95,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule planarInductorsModule;
 const CalculatorModule planarInductorsModule{
     .panel = "panels/planar_inductor.win",
     .install = install,

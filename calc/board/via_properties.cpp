@@ -100,6 +100,8 @@ void install(App& app) {
 }  // namespace
 }  // namespace via
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule viaPropertiesModule;
 const CalculatorModule viaPropertiesModule{
     .panel = "panels/via.win",
     .install = via::install,

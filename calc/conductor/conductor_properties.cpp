@@ -167,6 +167,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule conductorPropertiesModule;
 const CalculatorModule conductorPropertiesModule{
     .panel = "panels/conductor.win",
     .install = install,

@@ -64,6 +64,8 @@ void install(App& app) { app.bindPanel<FusingPanel>(); }
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule fusingCurrentModule;
 const CalculatorModule fusingCurrentModule{
     .panel = "panels/fusing.win",
     .install = install,

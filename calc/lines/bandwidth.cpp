@@ -115,6 +115,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule bandwidthModule;
 const CalculatorModule bandwidthModule{
     .panel = "panels/bandwidth.win",
     .install = install,

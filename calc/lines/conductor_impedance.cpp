@@ -363,6 +363,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule conductorImpedanceModule;
 const CalculatorModule conductorImpedanceModule{
     .panel = "panels/impedance.win",
     .install = install,

@@ -88,6 +88,8 @@ void install(App& app) { app.bindPanel<CrosstalkPanel>(); }
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule crosstalkModule;
 const CalculatorModule crosstalkModule{
     .panel = "panels/crosstalk.win",
     .install = install,

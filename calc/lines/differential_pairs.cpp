@@ -190,6 +190,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule differentialPairsModule;
 const CalculatorModule differentialPairsModule{
     .panel = "panels/differential_pairs.win",
     .install = install,

@@ -101,6 +101,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule erEffectiveModule;
 const CalculatorModule erEffectiveModule{
     .panel = "panels/er_effective.win",
     .install = install,

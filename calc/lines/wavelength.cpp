@@ -99,6 +99,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule wavelengthModule;
 const CalculatorModule wavelengthModule{
     .panel = "panels/wavelength.win",
     .install = install,

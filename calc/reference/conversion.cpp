@@ -205,6 +205,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule conversionModule;
 const CalculatorModule conversionModule{
     .panel = "panels/conversion.win",
     .install = install,

@@ -73,6 +73,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule mechanicalModule;
 const CalculatorModule mechanicalModule{
     .panel = "panels/mechanical.win",
     .install = install,

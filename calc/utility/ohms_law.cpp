@@ -288,6 +288,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule ohmsLawModule;
 const CalculatorModule ohmsLawModule{
     .panel = "panels/ohms_law.win",
     .install = install,

@@ -97,6 +97,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule pdnModule;
 const CalculatorModule pdnModule{
     .panel = "panels/pdn.win",
     .install = install,

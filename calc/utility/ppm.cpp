@@ -43,6 +43,8 @@ void install(App& app) { app.bindPanel<PpmPanel>(); }
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule ppmModule;
 const CalculatorModule ppmModule{
     .panel = "panels/ppm.win",
     .install = install,

@@ -76,6 +76,8 @@ void install(App& app) {
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule reactanceModule;
 const CalculatorModule reactanceModule{
     .panel = "panels/reactance.win",
     .install = install,

@@ -39,6 +39,8 @@ void install(App& app) { app.bindPanel<ThermalPanel>(); }
 
 }  // namespace
 
+// Found by its row in calc/catalogue.cpp.
+extern const CalculatorModule thermalModule;
 const CalculatorModule thermalModule{
     .panel = "panels/thermal.win",
     .install = install,
