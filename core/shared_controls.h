@@ -68,7 +68,8 @@ struct SharedControls : Panel {
     TV_COMPONENT(Label285);
     TV_COMPONENT(Label41);
     TV_COMPONENT(Label72);
-    // The decimal-mode flag ("0" point, "1" comma).
+    // The hidden decimal-mode flag start-up writes ("0" point, "1" comma);
+    // the model reads the mode from App::preferences.
     TV_COMPONENT(Label165);
 };
 
