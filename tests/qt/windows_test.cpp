@@ -168,6 +168,8 @@ TEST_F(Windows, IpcVersionInOptionsSteersTheConductorPanel) {
     EXPECT_TRUE(solveFor->isEnabled());
     EXPECT_EQ(mode->text(), "IPC-2221 mode");
     EXPECT_EQ(key.values["IPC_Version"], "2");
+    QTest::mouseClick(windows->widget("Form6", "Button1"), Qt::LeftButton);  // Close
+    ASSERT_TRUE(app->Form1.self().enabled());
 
     QTest::mouseClick(ipc->button(0), Qt::LeftButton);
     EXPECT_FALSE(solveFor->isEnabled());
@@ -389,6 +391,30 @@ TEST_F(Windows, PadstackCombosApplyPresetsAndBallLands) {
     QTest::keyClick(balls, Qt::Key_Down);
     EXPECT_EQ(external->text(), "0.50 mm");
     EXPECT_FALSE(widget("Button1")->isEnabled());
+    EXPECT_TRUE(boxes.empty());
+}
+
+// The options window's widgets change the options the calculators read: the
+// IPC method picked on its radio button reaches the via panel's mode line, and
+// the units picked on the main window reach the via's results.
+TEST_F(Windows, OptionWidgetsChangeThePreferencesTheCalculatorsRead) {
+    auto* ipc = qobject_cast<tv::RadioGroupBox*>(windows->widget("Form6", "RadioGroup1"));
+    auto* mode = qobject_cast<QLabel*>(widget("Label187"));
+    ASSERT_TRUE(ipc && mode);
+    app->showProgramOptions();
+    QTest::mouseClick(ipc->button(2), Qt::LeftButton);
+    EXPECT_EQ(app->preferences.ipc, tv::IpcMethod::Ipc2221);
+    EXPECT_EQ(mode->text(), "IPC-2221 mode");
+    EXPECT_EQ(key.values["IPC_Version"], "2");
+    QTest::mouseClick(windows->widget("Form6", "Button1"), Qt::LeftButton);  // Close
+    ASSERT_TRUE(app->Form1.self().enabled());
+
+    auto* units = qobject_cast<tv::RadioGroupBox*>(widget("RadioGroup6"));
+    auto* area = qobject_cast<QLineEdit*>(widget("Edit8"));
+    ASSERT_TRUE(units && area);
+    QTest::mouseClick(units->button(1), Qt::LeftButton);
+    EXPECT_TRUE(app->preferences.metric);
+    EXPECT_TRUE(area->text().endsWith("Sq.mm")) << area->text().toStdString();
     EXPECT_TRUE(boxes.empty());
 }
 
