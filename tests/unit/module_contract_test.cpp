@@ -16,7 +16,11 @@ namespace {
 
 TEST(Catalogue, RowsFollowTheFunctionNumbers) {
     const Catalogue& cat = functionCatalogue();
-    for (int i = 0; i < kFunctionCount; ++i) EXPECT_EQ(cat.functions[static_cast<size_t>(i)].index(), i);
+    ASSERT_EQ(cat.size(), kFunctionCount);
+    for (int i = 0; i < kFunctionCount; ++i) {
+        EXPECT_EQ(cat.functions[static_cast<size_t>(i)].index(), i);
+        EXPECT_NE(cat.functions[static_cast<size_t>(i)].module, nullptr) << "row " << i;
+    }
     EXPECT_STREQ(cat[Fn::Fusing].menuItem, "FuseCurrent1");
     EXPECT_EQ(cat.module(-1), nullptr);
     EXPECT_EQ(cat.module(kFunctionCount), nullptr);
