@@ -50,8 +50,12 @@ public:
     Settings settings;
     const Catalogue& catalogue;
 
-    // The program options (units, decimal mode, IPC method, ...).
-    Preferences preferences;
+    // The program options (units, decimal mode, IPC method, ...), as the
+    // calculators read them.
+    const Preferences& preferences() const { return preferences_; }
+    // For the options window's handlers, the units switch and start-up: the
+    // only code that changes the options.
+    Preferences& changePreferences() { return preferences_; }
     int currentFunction = 0;
     // The function whose own modes the plane group RadioGroup5 holds (Via
     // Properties' modes), or -1 while it holds the plane weights.
@@ -92,7 +96,7 @@ public:
     // The user's decimal separator as the desktop reports it, and the decimal
     // mode start-up derived from it.
     const std::string& userSeparator() const { return userSeparator_; }
-    DecimalMode decimalMode() const { return preferences.decimal; }
+    DecimalMode decimalMode() const { return preferences_.decimal; }
     bool pointMode() const { return decimalMode() == DecimalMode::Point; }
     bool commaMode() const { return decimalMode() == DecimalMode::Comma; }
 
@@ -151,6 +155,7 @@ public:
     }
 
 private:
+    Preferences preferences_;
     std::string userSeparator_;
     std::unordered_map<std::type_index, std::any> states_;
     std::unordered_map<std::type_index, std::shared_ptr<void>> panels_;

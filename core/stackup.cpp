@@ -73,8 +73,8 @@ const std::vector<SubstrateMaterial>& substrateTable() {
     return t;
 }
 
-bool metricUnits(App& app) { return app.preferences.metric; }
-bool manualCopper(App& app) { return app.preferences.manualCopper; }
+bool metricUnits(App& app) { return app.preferences().metric; }
+bool manualCopper(App& app) { return app.preferences().manualCopper; }
 
 CopperThicknessResult CopperThickness(App& app) {
     bool metric = metricUnits(app);

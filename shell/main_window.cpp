@@ -92,7 +92,7 @@ void buildWindows(App& app) {
     const Catalogue& cat = app.catalogue;
     loadForm(app.Form1, "forms/form1.win");
     app.bindShared();
-    app.preferences.metric = app.shared().RadioGroup6.itemIndex() == 1;
+    app.changePreferences().metric = app.shared().RadioGroup6.itemIndex() == 1;
     for (const auto& f : cat.functions) {
         Component& panel = app.Form1.add(Kind::GroupBox, f.panel, "Panel1");
         panel.setCaption(f.panelCaption);
@@ -127,7 +127,7 @@ void buildWindows(App& app) {
     // The units switch: the choice becomes the units preference, then every
     // panel follows it.
     app.c("RadioGroup6").onClick = [a] {
-        a->preferences.metric = a->shared().RadioGroup6.itemIndex() == 1;
+        a->changePreferences().metric = a->shared().RadioGroup6.itemIndex() == 1;
         RadioGroup6Click(*a);
     };
     app.c("Edit1").onExit = [a] { a->ValidateTempRise(); };

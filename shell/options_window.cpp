@@ -20,7 +20,7 @@ IpcMethod ipcMethodOf(int item) {
 }
 
 void EditChange(App& app, std::string Preferences::*limitText, const char* field, const char* setting) {
-    app.preferences.*limitText = app.Form6.get(field).text();
+    app.changePreferences().*limitText = app.Form6.get(field).text();
     const double limit = app.num(app.Form6.get(field));
     app.settings.write(setting, app.numberText(limit));
     app.Button1Click();
@@ -34,7 +34,7 @@ void FormCreate(App& app) {
     const std::string active = app.platform.activeStyle();
     for (size_t i = 0; i < list.items().size(); ++i)
         if (list.items()[i] == active) list.setItemIndex(static_cast<int>(i));
-    app.preferences.theme = list.itemIndex();
+    app.changePreferences().theme = list.itemIndex();
 
     if (app.settings.openRead()) app.settings.read("Vurivav_Theme");
     app.settings.close();
@@ -48,14 +48,14 @@ void FormCreate(App& app) {
 }  // namespace
 
 void Form6RadioGroup1Click(App& app) {
-    app.preferences.ipc = ipcMethodOf(app.Form6.get("RadioGroup1").itemIndex());
+    app.changePreferences().ipc = ipcMethodOf(app.Form6.get("RadioGroup1").itemIndex());
     app.catalogue.each(&CalculatorModule::optionsChanged, app, ProgramOption::IpcVersion);
     app.settings.write("IPC_Version", std::to_string(app.Form6.get("RadioGroup1").itemIndex()));
 }
 
 void Form6CheckBox1Click(App& app) {
     const bool manual = app.Form6.get("CheckBox1").checked();
-    app.preferences.manualCopper = manual;
+    app.changePreferences().manualCopper = manual;
     if (!manual) {
         app.c("RadioGroup1").setVisible(true);
         app.c("RadioGroup4").setVisible(true);
@@ -93,7 +93,7 @@ void Form6CheckBox1Click(App& app) {
 
 void Form6RadioGroup2Click(App& app) {
     const bool none = app.Form6.get("RadioGroup2").itemIndex() == 1;
-    app.preferences.etch = none ? EtchFactor::None : EtchFactor::OneToOne;
+    app.changePreferences().etch = none ? EtchFactor::None : EtchFactor::OneToOne;
     app.Form6.get("Image2").setVisible(none);
     app.Form6.get("Image3").setVisible(!none);
     app.catalogue.each(&CalculatorModule::optionsChanged, app, ProgramOption::EtchFactor);
@@ -103,7 +103,7 @@ void Form6RadioGroup2Click(App& app) {
 
 void cbxVclStylesChange(App& app) {
     Component& list = app.Form6.get("cbxVclStyles");
-    app.preferences.theme = list.itemIndex();
+    app.changePreferences().theme = list.itemIndex();
     app.platform.applyStyle(list.text());
     app.settings.write("Vurivav_Theme", std::to_string(list.itemIndex()));
     closeModalWindow(app, "Form6");
@@ -113,7 +113,7 @@ void installOptionsWindow(App& app) {
     App* a = &app;
     Form& f = app.Form6;
     // The options start as the window's description shows them.
-    Preferences& p = app.preferences;
+    Preferences& p = app.changePreferences();
     p.ipc = ipcMethodOf(f.get("RadioGroup1").itemIndex());
     p.manualCopper = f.get("CheckBox1").checked();
     p.etch = f.get("RadioGroup2").itemIndex() == 1 ? EtchFactor::None : EtchFactor::OneToOne;
@@ -125,7 +125,7 @@ void installOptionsWindow(App& app) {
     f.get("RadioGroup2").onClick = [a] { Form6RadioGroup2Click(*a); };
     f.get("CheckBox2").onClick = [a] {
         const bool disabled = a->Form6.get("CheckBox2").checked();
-        a->preferences.viaHeightInCurrent = !disabled;
+        a->changePreferences().viaHeightInCurrent = !disabled;
         a->settings.write("Via_Height_Enable", disabled ? "0" : "1");
         a->Button1Click();
     };

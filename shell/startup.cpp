@@ -74,7 +74,7 @@ void SplashFormShow(App& app, bool* selected) {
     // The decimal mode, and its flag on the window: "0" for a point, "1" for
     // a comma, else left as it is.
     s.setCached("sDecimal", app.userSeparator());
-    app.preferences.decimal = decimalModeOf(app.userSeparator());
+    app.changePreferences().decimal = decimalModeOf(app.userSeparator());
     if (app.pointMode()) app.c("Label165").setCaption("0");
     else if (app.commaMode()) app.c("Label165").setCaption("1");
 

@@ -154,7 +154,7 @@ void showOpeningPicture(App& app) {
 
 void singleViaLayout(App& app) {
     // The via height enters the current only with the IPC-2152 modifiers.
-    enable(app, kHeightRow, app.preferences.ipcModifiers());
+    enable(app, kHeightRow, app.preferences().ipcModifiers());
     show(app, kDifferentialInputs, false);
     show(app, {"Image46", "Image64", "Image65"}, false);
     show(app, kPlatingField, true);

@@ -48,11 +48,11 @@ void CalculateViaProperties(App& app) {
     else computeSingleVia(app, metric, layer, r);
 }
 
-void onSelect(App& app) { viaPanel(app).Label187.setCaption(ipcModeText(app.preferences.ipcIndex())); }
+void onSelect(App& app) { viaPanel(app).Label187.setCaption(ipcModeText(app.preferences().ipcIndex())); }
 
 void optionsChanged(App& app, ProgramOption option) {
     if (option != ProgramOption::IpcVersion) return;
-    const int version = app.preferences.ipcIndex();
+    const int version = app.preferences().ipcIndex();
     const bool modifiers = version == 0;
     // The via height enters the via current only with the modifiers; in the
     // differential-via mode the field stays usable for the geometry.

@@ -20,7 +20,7 @@ constexpr double kMmPerInch = 25.4;
 double viaCurrent(App& app, double areaSqMils, double area, bool metric, double heightModifier) {
     double copper = copperModifier(app.temp.rise, area, metric);
     double current = ipcCurrent(kIpcInternalK, app.temp.rise, areaSqMils);
-    const Preferences& options = app.preferences;
+    const Preferences& options = app.preferences();
     if (!options.ipcModifiers()) return current;
     double factor = copper * app.materialModifier;
     if (options.viaHeightInCurrent) factor *= heightModifier;
@@ -30,7 +30,7 @@ double viaCurrent(App& app, double areaSqMils, double area, bool metric, double 
 // Height over hole against the through-hole limit, or the microvia limit in
 // the Microvia layer set; red above the limit.
 void aspectRatio(App& app, int layer, const Reading& r) {
-    const Preferences& options = app.preferences;
+    const Preferences& options = app.preferences();
     double limit = readFloat(layer == Microvia ? options.microviaAspectLimit : options.throughHoleAspectLimit,
                              app.userSeparator());
     double ratio = r.height / r.hole;

@@ -77,7 +77,7 @@ void skinDepth(App& app, ConductorState& s, bool metric) {
 
 }  // namespace
 
-int ipcModel(App& app) { return app.preferences.ipcIndex(); }
+int ipcModel(App& app) { return app.preferences().ipcIndex(); }
 
 void ComputeConductor(App& app) {
     ConductorState& s = app.state<ConductorState>();
@@ -87,7 +87,7 @@ void ComputeConductor(App& app) {
     const bool parallel = conductorPanel(app).RadioGroup15.itemIndex() == 1;
     const bool plane = conductorPanel(app).RadioGroup2.itemIndex() == 1;
     const bool internal = app.shared().RadioGroup3.itemIndex() == 0;
-    const bool etch1to1 = app.preferences.etch == EtchFactor::OneToOne;
+    const bool etch1to1 = app.preferences().etch == EtchFactor::OneToOne;
 
     app.ValidateTempRise();
     app.ValidateAmbient();

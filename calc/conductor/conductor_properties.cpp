@@ -92,7 +92,7 @@ void unitConversions(App& app, bool metric) {
 }
 
 void etchFactorLabel(App& app) {
-    conductorPanel(app).Label126.setCaption(app.preferences.etch == EtchFactor::None ? "None" : "1:1");
+    conductorPanel(app).Label126.setCaption(app.preferences().etch == EtchFactor::None ? "None" : "1:1");
 }
 
 void onSelect(App& app) {
@@ -142,7 +142,7 @@ void startup(App& app, StartupStep step) {
         case StartupStep::Defaults: break;
         case StartupStep::IpcVersionLoaded:
             // Solving for the width needs a version without the modifiers.
-            conductorPanel(app).RadioGroup8.setEnabled(!app.preferences.ipcModifiers());
+            conductorPanel(app).RadioGroup8.setEnabled(!app.preferences().ipcModifiers());
             break;
         case StartupStep::OptionsLoaded: break;
     }

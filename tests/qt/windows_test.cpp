@@ -403,7 +403,7 @@ TEST_F(Windows, OptionWidgetsChangeThePreferencesTheCalculatorsRead) {
     ASSERT_TRUE(ipc && mode);
     app->showProgramOptions();
     QTest::mouseClick(ipc->button(2), Qt::LeftButton);
-    EXPECT_EQ(app->preferences.ipc, tv::IpcMethod::Ipc2221);
+    EXPECT_EQ(app->preferences().ipc, tv::IpcMethod::Ipc2221);
     EXPECT_EQ(mode->text(), "IPC-2221 mode");
     EXPECT_EQ(key.values["IPC_Version"], "2");
     QTest::mouseClick(windows->widget("Form6", "Button1"), Qt::LeftButton);  // Close
@@ -413,7 +413,7 @@ TEST_F(Windows, OptionWidgetsChangeThePreferencesTheCalculatorsRead) {
     auto* area = qobject_cast<QLineEdit*>(widget("Edit8"));
     ASSERT_TRUE(units && area);
     QTest::mouseClick(units->button(1), Qt::LeftButton);
-    EXPECT_TRUE(app->preferences.metric);
+    EXPECT_TRUE(app->preferences().metric);
     EXPECT_TRUE(area->text().endsWith("Sq.mm")) << area->text().toStdString();
     EXPECT_TRUE(boxes.empty());
 }

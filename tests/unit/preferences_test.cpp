@@ -24,7 +24,7 @@ MemorySettingsKey& storedOptions(MemorySettingsKey& k) {
 
 TEST(Preferences, StartUpLoadsTheStoredOptions) {
     HeadlessApp plain;
-    const Preferences& d = plain.app.preferences;
+    const Preferences& d = plain.app.preferences();
     EXPECT_FALSE(d.metric);
     EXPECT_EQ(d.decimal, DecimalMode::Point);
     EXPECT_EQ(d.ipc, IpcMethod::Ipc2152WithModifiers);
@@ -38,7 +38,7 @@ TEST(Preferences, StartUpLoadsTheStoredOptions) {
     App app(platform, storedOptions(key), functionCatalogue(), ",");
     buildWindows(app);
     StartupSequence(app);
-    const Preferences& p = app.preferences;
+    const Preferences& p = app.preferences();
     EXPECT_TRUE(p.metric);
     EXPECT_EQ(p.decimal, DecimalMode::Comma);
     EXPECT_EQ(p.ipc, IpcMethod::Ipc2221);
@@ -54,21 +54,21 @@ TEST(Preferences, TheOptionsWindowAndTheUnitsSwitchChangeThem) {
     HeadlessApp h;
     App& a = h.app;
     user::pick(a, a.Form6.get("RadioGroup1"), 1);
-    EXPECT_EQ(a.preferences.ipc, IpcMethod::Ipc2152);
+    EXPECT_EQ(a.preferences().ipc, IpcMethod::Ipc2152);
     user::pick(a, a.Form6.get("RadioGroup2"), 1);
-    EXPECT_EQ(a.preferences.etch, EtchFactor::None);
+    EXPECT_EQ(a.preferences().etch, EtchFactor::None);
     user::click(a, a.Form6.get("CheckBox1"));
-    EXPECT_TRUE(a.preferences.manualCopper);
+    EXPECT_TRUE(a.preferences().manualCopper);
     user::click(a, a.Form6.get("CheckBox2"));
-    EXPECT_FALSE(a.preferences.viaHeightInCurrent);
+    EXPECT_FALSE(a.preferences().viaHeightInCurrent);
     user::typeText(a, a.Form6.get("Edit1"), "12");
-    EXPECT_EQ(a.preferences.throughHoleAspectLimit, "12");
+    EXPECT_EQ(a.preferences().throughHoleAspectLimit, "12");
     user::pick(a, a.c("RadioGroup6"), 1);
-    EXPECT_TRUE(a.preferences.metric);
+    EXPECT_TRUE(a.preferences().metric);
     // A control changed by code that raises no handler changes nothing.
     a.Form6.get("RadioGroup1").onClick.take();
     a.Form6.get("RadioGroup1").setItemIndex(2);
-    EXPECT_EQ(a.preferences.ipc, IpcMethod::Ipc2152);
+    EXPECT_EQ(a.preferences().ipc, IpcMethod::Ipc2152);
 }
 
 // The via reads its aspect-ratio limit from the options: a limit above the
