@@ -71,6 +71,7 @@ void ComputeErEffective(App& app) {
     else if (!app.pointMode())
         return;
     p.Edit221.setText(text);
+    p.Edit221.keepResultValue(r.eef);
 }
 
 // Sends the frequency and the result to the wavelength calculator and shows it.
@@ -81,17 +82,14 @@ void Button5Click(App& app) {
     p.WavelengthCalculator1.onClick();
 }
 
-void unitCaptions(App& app, bool metric) {
-    ErEffectivePanel& p = app.panel<ErEffectivePanel>();
-    unitCaption(p.Edit222, metric);
-    unitCaption(p.Edit223, metric);
-}
-
-void unitConversions(App& app, bool metric) {
-    ErEffectivePanel& p = app.panel<ErEffectivePanel>();
-    convertLength(app, p.Edit25, metric);
-    convertLength(app, p.Edit46, metric);
-}
+constexpr Field kFields[] = {
+    {"width", "Edit25", "Conductor Width (W)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit222"},
+    {"height", "Edit46", "Conductor Height (H)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit223"},
+    {"frequency", "Edit224", "Frequency (MHz)", Role::Input, Quantity::Frequency, {"MHz"}},
+    {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
+    {"er_effective", "Edit221", "Er Effective", Role::Result, Quantity::Permittivity, {}, "%.4f"},
+};
+constexpr FieldTable kFieldTable{kFields};
 
 void install(App& app) {
     ErEffectivePanel& p = app.bindPanel<ErEffectivePanel>();
@@ -104,10 +102,9 @@ void install(App& app) {
 
 const CalculatorModule erEffectiveModule{
     .panel = "panels/er_effective.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeErEffective,
-    .unitCaptions = unitCaptions,
-    .unitConversions = unitConversions,
 };
 
 }  // namespace tv
