@@ -1,7 +1,11 @@
 // The script driver's goal seek and sweep commands:
 //   solve INPUT RESULT TARGET
 //   sweep INPUT FROM TO STEPS RESULT... [log] [> FILE.csv]
+// Fields are named by their designer names or by their ids in the current
+// calculator's field table.
 #include "core/app.h"
+#include "core/fields.h"
+#include "shell/analysis_fields.h"
 #include "shell/goal_seek.h"
 #include "shell/script_driver.h"
 
@@ -17,7 +21,10 @@ void ScriptDriver::analyse(const std::vector<std::string>& tok) {
             throw ScriptError(cmd + ": '" + text + "' is not a number");
         }
     };
+    // A field by its designer name ("Edit67"), or by its id in the current
+    // calculator's field table ("width").
     auto field = [&](const std::string& name) -> Component& {
+        if (const Field* f = currentField(a, name); f && name == f->id) return a.Form1.get(f->name);
         Target t = resolve(name, false);
         if (t.form != &a.Form1) throw ScriptError(cmd + " works on the main window's fields");
         return *t.component;
