@@ -443,6 +443,11 @@ int ScriptDriver::run(std::istream& script) {
             return 2;
         }
     }
+    if (strictMessages_ && !platform_.unchecked.empty()) {
+        for (const std::string& m : platform_.unchecked) out_ << "FAIL end of script: unexpected message " << quote(m) << "\n";
+        platform_.unchecked.clear();
+        ok = false;
+    }
     return ok ? 0 : 1;
 }
 
