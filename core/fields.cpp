@@ -43,7 +43,7 @@ const Field* FieldTable::find(App& app, std::string_view idOrName) const {
 
 void relabelUnits(App& app, const FieldTable& table, bool metric) {
     for (const Field& f : table.fields)
-        if (f.unitBox) app.Form1.get(f.unitBox).setText(f.unit.in(metric));
+        if (f.unitBox && *f.unit.imperial) app.Form1.get(f.unitBox).setText(f.unit.in(metric));
 }
 
 void convertLengths(App& app, const FieldTable& table, bool metric) {

@@ -83,6 +83,8 @@ struct Field {
     std::uint32_t types = 0;
     // The component beside the field that shows its unit ("Edit62"), which
     // the units switch relabels; nullptr: none, or the module relabels it.
+    // With no unit of its own, the field's unit is the one the box shows
+    // (picked beside it), and the switch leaves the box alone.
     const char* unitBox = nullptr;
     // A length input is converted by the units switch only while this holds
     // (a row that holds another quantity in some state keeps its number).

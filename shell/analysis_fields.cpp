@@ -30,7 +30,9 @@ const FieldTable* currentTable(App& app) {
 
 }  // namespace
 
-std::string AnalysisField::label() const { return unit.empty() ? caption : caption + " (" + unit + ")"; }
+std::string AnalysisField::label() const {
+    return unit.empty() || unit == caption ? caption : caption + " (" + unit + ")";
+}
 
 AnalysisFields analysisFields(App& app, const FieldTable& table) {
     AnalysisFields out;
@@ -41,6 +43,8 @@ AnalysisFields analysisFields(App& app, const FieldTable& table) {
         Component* c = app.Form1.find(f.name);
         if (!c || !shown(app.Form1, *c)) continue;
         AnalysisField a{c, &f, f.caption, f.unit.in(metric)};
+        // A unit picked beside the field (MHz, KHz, Hz) is the one its box shows.
+        if (a.unit.empty() && f.unitBox) a.unit = app.Form1.get(f.unitBox).text();
         // A caption that names its unit already ("Frequency (MHz)").
         const std::string named = "(" + a.unit + ")";
         if (!a.unit.empty() && a.caption.size() >= named.size() &&

@@ -106,6 +106,12 @@ constexpr Field kFields[] = {
     {"step_response", "Edit13", "Step Response", Role::Result, Quantity::Time, {"ps"}, "%.4f ps", nullptr, kSingle},
     {"resistance", "Edit49", "Via DC Resistance", Role::Result, Quantity::Resistance, {"Ohms"}, "%.5f Ohms", nullptr, kSingle},
     {"power", "Edit50", "Power Dissipation", Role::Result, Quantity::Power, {"Watts"}, "%.5f Watts", nullptr, kSingle},
+    // The via's own lines of the Information group.
+    {"power_dbm", "Label56", "Power Dissipation", Role::Result, Quantity::Power, {"dBm"}, "%.4f dBm", nullptr, kSingle},
+    {"aspect_ratio", "Label350", "Aspect Ratio", Role::Result, Quantity::Number, {}, "%.2f:1", nullptr, kSingle},
+    {"thermal_resistance", "Label110", "Via Thermal Resistance", Role::Result, Quantity::ThermalResistance, {"°C/W"}, "%.1f °C/W", nullptr, kSingle},
+    {"thermal_resistance_per_via", "Label285", "Thermal Resistance per Via", Role::Result, Quantity::ThermalResistance, {"°C/W"}, "%.1f °C/W per via", nullptr, kSingle},
+    {"voltage_drop", "Label72", "Via Voltage Drop", Role::Result, Quantity::Voltage, {"mV"}, "%.4f mV", nullptr, kSingle},
     // Differential vias.
     {"drill_diameter", "Edit3", "Drill Hole Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kDifferential},
     {"plane_opening_h", "Edit5", "Ref Plane Opening H", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kDifferential},

@@ -34,7 +34,7 @@ void aspectRatio(App& app, int layer, const Reading& r) {
     double limit = app.num(app.Form6.get(layer == Microvia ? "Edit2" : "Edit1"));
     double ratio = r.height / r.hole;
     Component& label = app.shared().Label350;
-    label.setCaption(resultText("%.2f:1", ratio));
+    showResult(label, "%.2f:1", ratio);
     label.setColor(ratio > limit ? colors::Red : colors::Black);
 }
 
@@ -100,14 +100,14 @@ void computeSingleVia(App& app, bool metric, int layer, const Reading& r) {
     showResult(viaPanel(app).Edit49, "%.5f Ohms", resistance);
     double power = current * current * resistance;
     showResult(viaPanel(app).Edit50, "%.5f Watts", power);
-    app.shared().Label56.setCaption(resultText("%.4f dBm", 10 * std::log10(power / 0.001)));
+    showResult(app.shared().Label56, "%.4f dBm", 10 * std::log10(power / 0.001));
 
     double heightMils = metric ? r.height / kMmPerInch * 1000 : r.height;
     double thermal = thermalResistance(heightMils, areaSqMils);
-    app.shared().Label110.setCaption(resultText("%.1f °C/W", thermal));
-    app.shared().Label285.setCaption(resultText("%.1f °C/W per via", thermal / viaCount(app)));
+    showResult(app.shared().Label110, "%.1f °C/W", thermal);
+    showResult(app.shared().Label285, "%.1f °C/W per via", thermal / viaCount(app));
 
-    app.shared().Label72.setCaption(resultText("%.4f mV", current * resistance * 1000));
+    showResult(app.shared().Label72, "%.4f mV", current * resistance * 1000);
 }
 
 }  // namespace tv::via

@@ -123,7 +123,7 @@ constexpr Unit kInchesCm{"Inches", "cm"};
 constexpr Field kFields[] = {
     {"risetime", "Edit19", "Signal Risetime", Role::Input, Quantity::Time, {"ns"}, nullptr, nullptr, kRisetime},
     // In the unit picked beside it (MHz, KHz, Hz).
-    {"frequency", "Edit19", "Frequency", Role::Input, Quantity::Frequency, {}, nullptr, nullptr, kFrequency},
+    {"frequency", "Edit19", "Frequency", Role::Input, Quantity::Frequency, {}, nullptr, nullptr, kFrequency, "Edit279"},
     {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
     {"bandwidth", "Edit22", "Bandwidth", Role::Result, Quantity::Frequency, {"MHz"}, "%.5f MHz", nullptr, kRisetime},
     {"max_length_wavelength", "Edit45", "Frequency Domain Method: Maximum Conductor Length", Role::Result, Quantity::Length, kInchesCm, "%.5f Inches", "%.5f cm"},

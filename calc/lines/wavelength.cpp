@@ -124,8 +124,8 @@ void install(App& app) {
 // beside it.
 int fieldType(App& app) { return app.panel<WavelengthPanel>().RadioGroup22.itemIndex() == 0 ? 0 : 1; }
 constexpr Field kFields[] = {
-    {"period", "Edit103", "Period", Role::Input, Quantity::Time, {}, nullptr, nullptr, typeBits({0})},
-    {"frequency", "Edit103", "Frequency", Role::Input, Quantity::Frequency, {}, nullptr, nullptr, typeBits({1})},
+    {"period", "Edit103", "Period", Role::Input, Quantity::Time, {}, nullptr, nullptr, typeBits({0}), "Edit280"},
+    {"frequency", "Edit103", "Frequency", Role::Input, Quantity::Frequency, {}, nullptr, nullptr, typeBits({1}), "Edit280"},
     {"er_effective", "Edit150", "Er Eff", Role::Input, Quantity::Permittivity},
     {"wavelength", "Edit104", "Wavelength", Role::Result, Quantity::Length, {"Inches", "cm"}, "%.5f Inches", "%.5f cm"},
 };

@@ -76,9 +76,9 @@ void install(App& app) {
 
 // Frequency, capacitance and inductance are in the units picked beside them.
 constexpr Field kFields[] = {
-    {"frequency", "Edit270", "Frequency", Role::Input, Quantity::Frequency},
-    {"capacitance", "Edit271", "Capacitance", Role::Input, Quantity::Capacitance},
-    {"inductance", "Edit272", "Inductance", Role::Input, Quantity::Inductance},
+    {"frequency", "Edit270", "Frequency", Role::Input, Quantity::Frequency, {}, nullptr, nullptr, 0, "Edit278"},
+    {"capacitance", "Edit271", "Capacitance", Role::Input, Quantity::Capacitance, {}, nullptr, nullptr, 0, "Edit276"},
+    {"inductance", "Edit272", "Inductance", Role::Input, Quantity::Inductance, {}, nullptr, nullptr, 0, "Edit277"},
     {"xc", "Edit273", "Xc", Role::Result, Quantity::Impedance, {"Ohms"}, "%.4f Ohms"},
     {"xl", "Edit274", "Xl", Role::Result, Quantity::Impedance, {"Ohms"}, "%.4f Ohms"},
     {"resonant_frequency", "Edit275", "Resonant Frequency", Role::Result, Quantity::Frequency, {"Hz"}, "%.4f Hz"},

@@ -80,13 +80,16 @@ TEST(AnalysisFields, FollowTheTypeTheUnitsAndWhatTheWindowShows) {
     EXPECT_EQ(named(f.results, "Edit28"), nullptr);
     EXPECT_EQ(f.results[0].component->name(), "Edit29");
 
-    // Via properties: the via's own fields, no via count.
+    // Via properties: the via's own fields, its lines of the Information
+    // group by what they are, not the via count beside them.
     SelectProgramFunction(h.app, indexOf(Fn::Via));
     f = analysisFields(h.app);
     ASSERT_NE(named(f.inputs, "Edit4"), nullptr);
     EXPECT_EQ(named(f.inputs, "Edit4")->label(), "Internal Pad Diameter (mm)");
     EXPECT_EQ(named(f.inputs, "Edit227"), nullptr);
-    EXPECT_EQ(named(f.results, "Label285"), nullptr);
+    ASSERT_NE(named(f.results, "Label285"), nullptr);
+    EXPECT_EQ(named(f.results, "Label285")->label(), "Thermal Resistance per Via (°C/W)");
+    EXPECT_EQ(f.results[0].label(), "Via Current (Amps)");
 }
 
 TEST(AnalysisFields, ResultsKeepTheirFullPrecisionBesideTheirText) {
