@@ -72,6 +72,7 @@ void ComputeSquare(App& app) {
 constexpr Field kSquareFields[] = {
     {"x", "Edit270", "X", Role::Input},
     {"gap", "Edit271", "Gap", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit276"},
+    {"depth", "Edit272", "Depth", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit277"},
     {"y", "Edit273", "Y", Role::Result, Quantity::Impedance, {"Ohms"}, "%.3f Ohms"},
 };
 constexpr FieldTable kSquareTable{kSquareFields};
@@ -102,7 +103,7 @@ struct SquareApp {
 TEST(FieldTables, GoalSeekAndTheUnitsSwitchNeedNothingButTheTable) {
     SquareApp s;
     const AnalysisFields f = analysisFields(s.app);
-    ASSERT_EQ(f.inputs.size(), 2u);
+    ASSERT_EQ(f.inputs.size(), 3u);
     ASSERT_EQ(f.results.size(), 1u);
     EXPECT_EQ(f.inputs[1].label(), "Gap (mils)");
     EXPECT_EQ(f.results[0].label(), "Y (Ohms)");
@@ -115,11 +116,23 @@ TEST(FieldTables, GoalSeekAndTheUnitsSwitchNeedNothingButTheTable) {
     EXPECT_DOUBLE_EQ(o.result, 10);
 
     s.app.c("Edit271").setText("100");
+    s.app.c("Edit272").setText("10");
     user::pick(s.app, s.app.shared().RadioGroup6, 1);
     EXPECT_EQ(s.app.c("Edit271").text(), "2.54");
     EXPECT_EQ(s.app.c("Edit276").text(), "mm");
+    EXPECT_EQ(s.app.c("Edit272").text(), "0.254");
     EXPECT_EQ(analysisFields(s.app).inputs[1].label(), "Gap (mm)");
     EXPECT_EQ(s.out.str(), "");
+
+    // A length that does not read stops the switch there: every unit box is
+    // relabelled already, the lengths before it are converted, it keeps its text.
+    s.app.c("Edit272").setText("abc");
+    user::pick(s.app, s.app.shared().RadioGroup6, 0);
+    EXPECT_EQ(s.out.str(), "message: 'abc' is not a valid floating point value\n");
+    EXPECT_EQ(s.app.c("Edit276").text(), "mils");
+    EXPECT_EQ(s.app.c("Edit277").text(), "mils");
+    EXPECT_EQ(s.app.c("Edit271").text(), "100");
+    EXPECT_EQ(s.app.c("Edit272").text(), "abc");
 }
 
 }  // namespace
