@@ -11,6 +11,14 @@
 
 namespace tv {
 
+Component& ScriptDriver::analysisField(const std::string& cmd, const std::string& name) {
+    App& a = *app_;
+    if (const Field* f = currentField(a, name); f && name == f->id) return a.Form1.get(f->name);
+    Target t = resolve(name, false);
+    if (t.form != &a.Form1) throw ScriptError(cmd + " works on the main window's fields");
+    return *t.component;
+}
+
 void ScriptDriver::analyse(const std::vector<std::string>& tok) {
     const std::string& cmd = tok[0];
     App& a = *app_;
@@ -21,14 +29,7 @@ void ScriptDriver::analyse(const std::vector<std::string>& tok) {
             throw ScriptError(cmd + ": '" + text + "' is not a number");
         }
     };
-    // A field by its designer name ("Edit67"), or by its id in the current
-    // calculator's field table ("width").
-    auto field = [&](const std::string& name) -> Component& {
-        if (const Field* f = currentField(a, name); f && name == f->id) return a.Form1.get(f->name);
-        Target t = resolve(name, false);
-        if (t.form != &a.Form1) throw ScriptError(cmd + " works on the main window's fields");
-        return *t.component;
-    };
+    auto field = [&](const std::string& name) -> Component& { return analysisField(cmd, name); };
 
     if (cmd == "solve") {
         if (tok.size() != 4) throw ScriptError("solve takes INPUT RESULT TARGET");

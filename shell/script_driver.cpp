@@ -354,7 +354,7 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
         requireRunning(cmd);
         // The input is typed as a user would type it.
         if (tok.size() > 1) {
-            Component& input = *resolve(tok[1], false).component;
+            Component& input = analysisField(cmd, tok[1]);
             if (std::string why = unreachable(input); !why.empty()) return fail(why);
             if (input.readOnly()) return fail(input.name() + " is read-only");
         }

@@ -77,6 +77,9 @@ private:
     void requireRunning(const std::string& command);
     // solve and sweep (script_analysis.cpp).
     void analyse(const std::vector<std::string>& tok);
+    // A field of solve and sweep: a main-window component by designer name,
+    // or by its id in the current calculator's field table.
+    Component& analysisField(const std::string& cmd, const std::string& name);
 
     SettingsKey& key_;
     std::string separator_;
