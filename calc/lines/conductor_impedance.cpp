@@ -13,7 +13,6 @@
 #include "calc/lines/stripline_model.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
-#include "core/units.h"
 
 namespace tv {
 

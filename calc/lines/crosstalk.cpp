@@ -6,7 +6,6 @@
 #include "calc/lines/crosstalk_model.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
-#include "core/units.h"
 
 namespace tv {
 

@@ -8,7 +8,6 @@
 #include "calc/lines/differential_pair_model.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
-#include "core/units.h"
 
 namespace tv {
 

@@ -7,7 +7,6 @@
 #include "core/checks.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
-#include "core/units.h"
 #include "calc/utility/pdn_model.h"
 
 namespace tv {
