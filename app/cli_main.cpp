@@ -9,7 +9,8 @@
 
 namespace {
 
-const char* kUsage = "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [SCRIPT]\n";
+const char* kUsage =
+    "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [--strict] [SCRIPT]\n";
 
 int usage() {
     std::cerr << kUsage;
@@ -22,6 +23,7 @@ int help() {
                  "standard input), one per line, e.g. \"set Edit15 12\", \"enter Edit15\", \"show Edit17\".\n\n"
                  "  --settings FILE   keep the settings in this INI file (default: in memory)\n"
                  "  --decimal SEP     the user's decimal separator: point, comma or other\n"
+                 "  --strict          a message left unchecked by expect-message at the end fails\n"
                  "  --help            show this help\n\n"
                  "Exit status: 0 all expectations held, 1 one failed, 2 script error.\n"
                  "See tolvane-cli(1) for the commands.\n";
@@ -35,10 +37,12 @@ int main(int argc, char** argv) {
     std::string separator;
     bool haveSeparator = false;
     bool neverInstalled = false;
+    bool strict = false;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--settings" && i + 1 < argc) settingsFile = argv[++i];
         else if (a == "--never-installed") neverInstalled = true;
+        else if (a == "--strict") strict = true;
         else if (a == "--decimal" && i + 1 < argc) {
             std::string d = argv[++i];
             if (d == "point") separator = ".";
@@ -77,6 +81,7 @@ int main(int argc, char** argv) {
     // A missing settings file is installed with the defaults at start, as the
     // desktop program does, unless the never-installed case is asked for.
     driver.setInstallOnFirstStart(!neverInstalled);
+    driver.setStrictMessages(strict);
     try {
         driver.start();
     } catch (const std::exception& e) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "core/fields.h"
 #include "core/functions.h"
 #include "core/shared_setup.h"
 
@@ -27,6 +28,9 @@ enum class StartupStep {
 struct CalculatorModule {
     // Resource path of the panel description ("panels/via.win").
     const char* panel = nullptr;
+    // The calculator's inputs and results (core/fields.h): what the units
+    // switch converts and what goal seek and sweep offer.
+    const FieldTable* fields = nullptr;
     // Binds the panel's components (App::bindPanel) and wires its handlers;
     // runs once when the windows are built.
     void (*install)(App&) = nullptr;
@@ -37,7 +41,10 @@ struct CalculatorModule {
     void (*layerBranch)(App&) = nullptr;
     // The units switch, in two parts: every module relabels its unit captions
     // first (this cannot fail), then every module converts its length inputs
-    // (a field that does not read stops the switch with its message).
+    // (a field that does not read stops the switch with its message). The
+    // field table does both for the plain length fields; these hooks hold a
+    // module's special cases (its captions after the table's, its
+    // conversions before the table's).
     void (*unitCaptions)(App&, bool metric) = nullptr;
     void (*unitConversions)(App&, bool metric) = nullptr;
     // Runs after the units switch has rebuilt the shared groups, before the

@@ -39,14 +39,17 @@ inline bool correctLowEr(App& app, double er) {
 }
 
 // Writes a result into an output field or label: the format with its unit, or
-// "N/A" for a value that is not finite.
+// "N/A" for a value that is not finite. The field keeps the number itself
+// beside its text, at full precision.
 inline void showResult(Component& out, const std::string& format, double value) {
     out.setText(resultText(format, value));
+    out.keepResultValue(value);
 }
 // The same with the font colour that goes with the value (red out of range,
 // navy or black in range).
 inline void showResult(Component& out, const std::string& format, double value, Color color) {
     out.setText(resultText(format, value));
+    out.keepResultValue(value);
     out.setColor(color);
 }
 

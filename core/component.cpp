@@ -41,6 +41,7 @@ Component::Component(Form& form, Kind kind, std::string name)
 void Component::notify(Prop p) { form_.notify(*this, p); }
 
 void Component::setText(const std::string& t) {
+    value_ = std::numeric_limits<double>::quiet_NaN();
     if (t == text_) return;
     text_ = t;
     notify(Prop::Text);

@@ -8,6 +8,7 @@
 //   - assigning an unchanged text raises no change event.
 // The Qt layer observes property changes through the form's observer.
 #include <functional>
+#include <limits>
 #include <stdexcept>
 #include <optional>
 #include <string>
@@ -106,6 +107,11 @@ public:
     // Puts a text back without the change event (restoring a saved window).
     void restoreText(const std::string& t);
     void setCaption(const std::string& t) { setText(t); }
+    // The full-precision number of a result shown in the text (showResult in
+    // core/checks.h keeps it); NaN when the text was written otherwise. Any
+    // later text replaces it.
+    double resultValue() const { return value_; }
+    void keepResultValue(double v) { value_ = v; }
     // Memo lines (the text joined by "\n").
     std::vector<std::string> lines() const;
 
@@ -186,6 +192,7 @@ private:
     std::string name_;
     std::string parent_;
     std::string text_, hint_, picture_;
+    double value_ = std::numeric_limits<double>::quiet_NaN();
     bool visible_ = true, enabled_ = true, checked_ = false, readOnly_ = false, brushSet_ = false;
     Color color_ = colors::Black, brush_ = colors::White;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -57,25 +57,29 @@ void RadioGroup6Click(App& app) {
     // Every caption is relabelled before any field converts, so a field that
     // does not read leaves the captions of the new system everywhere.
     sharedCaptions(app, metric);
-    cat.each(&CalculatorModule::unitCaptions, app, metric);
+    for (const auto& f : cat.functions) {
+        if (!f.module) continue;
+        if (f.module->fields) relabelUnits(app, *f.module->fields, metric);
+        if (f.module->unitCaptions) f.module->unitCaptions(app, metric);
+    }
     sharedConversions(app, metric);
-    cat.each(&CalculatorModule::unitConversions, app, metric);
+    for (const auto& f : cat.functions) {
+        if (!f.module) continue;
+        if (f.module->unitConversions) f.module->unitConversions(app, metric);
+        if (f.module->fields) convertLengths(app, *f.module->fields, metric);
+    }
 
     SharedControls& s = app.shared();
     rebuildCopper(s.RadioGroup1, platingTable(), metric, app.settings.cached("Plate_Weight"));
     rebuildCopper(s.RadioGroup4, baseCopperTable(), metric, app.settings.cached("Base_Weight"));
 
-    Component& plane = s.RadioGroup5;
-    if (app.tabIs(Fn::Via)) {
-        // The via mode is unchanged by a units switch: restoring it must not
-        // re-run the mode's layout, which would replace the converted via
-        // dimensions and the chosen layer set with the layer set's defaults.
-        int keep = plane.itemIndex();
-        auto click = plane.onClick.take();
-        plane.setItems({"Via Properties", "Differential Vias"});
-        plane.setItemIndex(keep);
-        plane.onClick = std::move(click);
+    // The plane group offers the plane weights unless the selected tab's
+    // calculator uses it in its own way.
+    const CalculatorModule* tab = cat.module(s.TabControl1.itemIndex());
+    if (tab && tab->fields && tab->fields->planeGroup) {
+        tab->fields->planeGroup(app, metric);
     } else {
+        Component& plane = s.RadioGroup5;
         plane.setItems(metric ? std::vector<std::string>{"35um", "70um"}
                               : std::vector<std::string>{"1oz", "2oz"});
         plane.setItemIndex(0);

@@ -41,11 +41,7 @@ QComboBox* AnalysisDialog::fieldPicker(const std::vector<AnalysisField>& fields,
     return box;
 }
 
-int AnalysisDialog::firstResultField() const {
-    for (size_t i = 0; i < fields_.results.size(); ++i)
-        if (fields_.results[i].component->kind() == Kind::Edit) return static_cast<int>(i);
-    return fields_.results.empty() ? -1 : 0;
-}
+int AnalysisDialog::mainResultField() const { return fields_.results.empty() ? -1 : 0; }
 
 void AnalysisDialog::run(const std::function<void()>& work) { windows_.act(work); }
 

@@ -39,9 +39,9 @@ public:
 protected:
     // A picker of fields by their captions, the field at `selected` chosen.
     static QComboBox* fieldPicker(const std::vector<AnalysisField>& fields, int selected, const char* objectName);
-    // Where a result picker starts: the first read-only field of the panel
-    // (labels come after), or the first result.
-    int firstResultField() const;
+    // Where a result picker starts: the calculator's main result (the first
+    // of its type); -1 when it shows none.
+    int mainResultField() const;
     // The position of a field by component name, or `otherwise`.
     static int indexOf(const std::vector<AnalysisField>& fields, const std::string& name, int otherwise);
     // Runs `work` as a user action: a number that does not read ends it with

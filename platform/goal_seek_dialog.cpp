@@ -30,7 +30,7 @@ GoalSeekDialog::GoalSeekDialog(QtWindows& windows, QWidget* parent)
 
     auto* form = new QFormLayout;
     const std::string lastResult = choice_.results.empty() ? std::string() : choice_.results.front();
-    result_ = fieldPicker(fields_.results, indexOf(fields_.results, lastResult, firstResultField()), "result");
+    result_ = fieldPicker(fields_.results, indexOf(fields_.results, lastResult, mainResultField()), "result");
     form->addRow("Set result:", result_);
     target_ = new QLineEdit;
     target_->setObjectName("target");

@@ -92,8 +92,8 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
     std::vector<bool> chosen(fields_.results.size(), false);
     for (const std::string& name : choice_.results)
         if (int i = indexOf(fields_.results, name, -1); i >= 0) chosen[static_cast<size_t>(i)] = true;
-    if (std::find(chosen.begin(), chosen.end(), true) == chosen.end() && firstResultField() >= 0)
-        chosen[static_cast<size_t>(firstResultField())] = true;
+    if (std::find(chosen.begin(), chosen.end(), true) == chosen.end() && mainResultField() >= 0)
+        chosen[static_cast<size_t>(mainResultField())] = true;
     for (size_t i = 0; i < fields_.results.size(); ++i) {
         auto* item = new QListWidgetItem(qs(fields_.results[i].label()), results_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);

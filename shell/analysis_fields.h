@@ -1,11 +1,8 @@
 #pragma once
-// The fields the goal seek and sweep windows offer: what the user sees of the
-// current calculator, named as the window names them. An input is an edit
-// field the user can type into; a result is a read-only field or a label that
-// shows a number ("50.0000 Ohms") or "N/A". Each takes its caption from the
-// label on its row to its left or the label just above it, else the frame
-// around it, its hint or its group's caption; its unit from the text after the
-// number, else the unit box to its right ("mils").
+// The fields the goal seek and sweep windows offer: the current calculator's
+// own inputs and results, as its field table declares them, for the type it
+// shows, named by their captions and units. The first result is the
+// calculator's main result.
 #include <string>
 #include <vector>
 
@@ -13,11 +10,14 @@ namespace tv {
 
 class App;
 class Component;
+struct Field;
+struct FieldTable;
 
 struct AnalysisField {
     Component* component = nullptr;
-    std::string caption;  // "Conductor Width"
-    std::string unit;     // "mils"; "" when none is shown
+    const Field* field = nullptr;  // its row in the calculator's table
+    std::string caption;           // "Conductor Width"
+    std::string unit;              // "mils"; "" when none
 
     // "Conductor Width (mils)", or the caption alone without a unit.
     std::string label() const;
@@ -27,9 +27,16 @@ struct AnalysisFields {
     std::vector<AnalysisField> inputs, results;
 };
 
-// The visible fields of the current calculator's panel in reading order,
-// then those of the shared groups beside it (temperatures, substrate).
-// Captions that would repeat are told apart by their group's caption.
+// The current calculator's fields of its current type, in table order, as
+// far as the window shows them: an input that is hidden or disabled and a
+// result that is hidden are left out.
 AnalysisFields analysisFields(App& app);
+// The same from a given table.
+AnalysisFields analysisFields(App& app, const FieldTable& table);
+
+// The field of the current calculator named by its id ("width") or designer
+// name ("Edit67"), in its current type if it has one there; nullptr when the
+// calculator has no such field.
+const Field* currentField(App& app, const std::string& idOrName);
 
 }  // namespace tv

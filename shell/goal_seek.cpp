@@ -20,13 +20,14 @@ class Trial {
 public:
     explicit Trial(App& app) : app_(app) {
         for (const auto& c : app.Form1.components())
-            saved_.push_back({c.get(), c->text(), c->color(), c->visible(), c->enabled()});
+            saved_.push_back({c.get(), c->text(), c->resultValue(), c->color(), c->visible(), c->enabled()});
         app_.holdMessages(&held_);
     }
     ~Trial() {
         app_.holdMessages(nullptr);
         for (const Saved& s : saved_) {
             s.c->restoreText(s.text);
+            s.c->keepResultValue(s.value);
             s.c->setColor(s.color);
             s.c->setVisible(s.visible);
             s.c->setEnabled(s.enabled);
@@ -52,6 +53,10 @@ public:
     }
 
     double value(Component& input, Component& result, double x) {
+        return run(input, x) ? resultValue(result) : kNaN;
+    }
+    // The number the result shows to the user with `x` in the input.
+    double shown(Component& input, Component& result, double x) {
         return run(input, x) ? resultNumber(result.text()) : kNaN;
     }
 
@@ -61,6 +66,7 @@ private:
     struct Saved {
         Component* c;
         std::string text;
+        double value;
         Color color;
         bool visible, enabled;
     };
@@ -69,14 +75,15 @@ private:
     std::vector<std::string> held_;
 };
 
-// The nearest result seen so far.
+// The nearest result seen so far, and the number the result showed there.
 struct Nearest {
-    double x = kNaN, y = kNaN, gap = std::numeric_limits<double>::infinity();
-    void see(double xv, double yv, double target) {
+    double x = kNaN, y = kNaN, shown = kNaN, gap = std::numeric_limits<double>::infinity();
+    void see(double xv, double yv, double target, double shownv) {
         if (std::isfinite(yv) && std::fabs(yv - target) < gap) {
             gap = std::fabs(yv - target);
             x = xv;
             y = yv;
+            shown = std::isfinite(shownv) ? shownv : yv;
         }
     }
 };
@@ -205,6 +212,11 @@ double resultNumber(const std::string& text) {
     }
 }
 
+double resultValue(const Component& result) {
+    const double kept = result.resultValue();
+    return std::isnan(kept) ? resultNumber(result.text()) : kept;
+}
+
 std::string resultUnit(const std::string& text) {
     const size_t end = numberLength(text);
     if (end == 0 || !std::isfinite(resultNumber(text))) return {};
@@ -225,7 +237,7 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
         Trial trial(app);
         auto g = [&](double x) {
             const double y = trial.value(input, result, x);
-            nearest.see(x, y, target);
+            nearest.see(x, y, target, resultNumber(result.text()));
             return y - target;
         };
         const double f0 = g(x0);
@@ -240,7 +252,7 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
                 const double v = roundedTo(x, digits);
                 const std::string text = app.numberText(v);
                 if (input.maxLength() > 0 && static_cast<int>(text.size()) > input.maxLength()) continue;
-                const double y = trial.value(input, result, v);
+                const double y = trial.shown(input, result, v);
                 if (std::isfinite(y) && std::fabs(y - target) <= tolerance) {
                     answer = v;
                     answerText = text;
@@ -255,7 +267,7 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
         input.setText(answerText);
         app.Button1Click();
         ++out.recalculations;
-        out.result = resultNumber(result.text());
+        out.result = resultValue(result);
         return out;
     }
     out.input = nearest.x;
@@ -263,7 +275,7 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
     const std::string goal = generalText(target, ".");
     out.message = std::isfinite(nearest.y)
                       ? "No value of " + inputName + " gives " + goal + ". The nearest result is " +
-                            generalText(nearest.y, ".") + " at " + inputName + " = " +
+                            generalText(nearest.shown, ".") + " at " + inputName + " = " +
                             app.numberText(nearest.x) + "."
                       : "No value of " + inputName + " gives " + goal + ": no value tried gave a result.";
     return out;
@@ -280,7 +292,7 @@ std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to
         const double x = logarithmic ? from * std::pow(to / from, t) : from + (to - from) * t;
         SweepPoint p{x, {}};
         const bool ok = trial.run(input, x);
-        for (Component* r : results) p.results.push_back(ok ? resultNumber(r->text()) : kNaN);
+        for (Component* r : results) p.results.push_back(ok ? resultValue(*r) : kNaN);
         points.push_back(std::move(p));
         if (progress && !progress(i + 1, steps + 1)) break;
     }

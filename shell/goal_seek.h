@@ -21,6 +21,11 @@ double resultNumber(const std::string& text);
 // number or a text without one.
 std::string resultUnit(const std::string& text);
 
+// The number a result shows, at full precision: the value kept beside its
+// text when the calculator showed it as a result, else the number its text
+// starts with (NaN for "N/A").
+double resultValue(const Component& result);
+
 struct SolveOutcome {
     bool found = false;
     double input = 0;     // the answer, or the input of the nearest result

@@ -1,11 +1,23 @@
 // The script driver's goal seek and sweep commands:
 //   solve INPUT RESULT TARGET
 //   sweep INPUT FROM TO STEPS RESULT... [log] [> FILE.csv]
+// Fields are named by their designer names or by their ids in the current
+// calculator's field table.
 #include "core/app.h"
+#include "core/fields.h"
+#include "shell/analysis_fields.h"
 #include "shell/goal_seek.h"
 #include "shell/script_driver.h"
 
 namespace tv {
+
+Component& ScriptDriver::analysisField(const std::string& cmd, const std::string& name) {
+    App& a = *app_;
+    if (const Field* f = currentField(a, name); f && name == f->id) return a.Form1.get(f->name);
+    Target t = resolve(name, false);
+    if (t.form != &a.Form1) throw ScriptError(cmd + " works on the main window's fields");
+    return *t.component;
+}
 
 void ScriptDriver::analyse(const std::vector<std::string>& tok) {
     const std::string& cmd = tok[0];
@@ -17,11 +29,7 @@ void ScriptDriver::analyse(const std::vector<std::string>& tok) {
             throw ScriptError(cmd + ": '" + text + "' is not a number");
         }
     };
-    auto field = [&](const std::string& name) -> Component& {
-        Target t = resolve(name, false);
-        if (t.form != &a.Form1) throw ScriptError(cmd + " works on the main window's fields");
-        return *t.component;
-    };
+    auto field = [&](const std::string& name) -> Component& { return analysisField(cmd, name); };
 
     if (cmd == "solve") {
         if (tok.size() != 4) throw ScriptError("solve takes INPUT RESULT TARGET");

@@ -354,7 +354,7 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
         requireRunning(cmd);
         // The input is typed as a user would type it.
         if (tok.size() > 1) {
-            Component& input = *resolve(tok[1], false).component;
+            Component& input = analysisField(cmd, tok[1]);
             if (std::string why = unreachable(input); !why.empty()) return fail(why);
             if (input.readOnly()) return fail(input.name() + " is read-only");
         }
@@ -442,6 +442,11 @@ int ScriptDriver::run(std::istream& script) {
             err_ << "line " << number << ": " << e.what() << "\n";
             return 2;
         }
+    }
+    if (strictMessages_ && !platform_.unchecked.empty()) {
+        for (const std::string& m : platform_.unchecked) out_ << "FAIL end of script: unexpected message " << quote(m) << "\n";
+        platform_.unchecked.clear();
+        ok = false;
     }
     return ok ? 0 : 1;
 }

@@ -51,6 +51,9 @@ public:
     // Whether a start on a key that does not exist installs the defaults first,
     // as every start of the desktop program does (on by default).
     void setInstallOnFirstStart(bool install) { installOnFirstStart_ = install; }
+    // Whether a message still unchecked when the script ends is a failure
+    // (the scenario harness runs strict; off by default).
+    void setStrictMessages(bool strict) { strictMessages_ = strict; }
     // Runs every line; returns the exit status (0 ok, 1 an expectation
     // failed, 2 a script error).
     int run(std::istream& script);
@@ -74,6 +77,9 @@ private:
     void requireRunning(const std::string& command);
     // solve and sweep (script_analysis.cpp).
     void analyse(const std::vector<std::string>& tok);
+    // A field of solve and sweep: a main-window component by designer name,
+    // or by its id in the current calculator's field table.
+    Component& analysisField(const std::string& cmd, const std::string& name);
 
     SettingsKey& key_;
     std::string separator_;
@@ -83,6 +89,7 @@ private:
     std::unique_ptr<App> app_;
     int line_ = 0;
     bool installOnFirstStart_ = true;
+    bool strictMessages_ = false;
 };
 
 }  // namespace tv

@@ -14,6 +14,8 @@
 #                           other header lines stands for its name
 #   #! path: DIR            makes the scratch directory DIR the whole PATH, its
 #                           files executable
+#   #! unchecked-messages   the script may end with messages it never checked
+#                           with expect-message (else that fails the script)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 file(STRINGS "${SCRIPT}" header REGEX "^#! ")
@@ -22,6 +24,7 @@ set(expected 0)
 set(path "")
 set(outputs "")
 set(golden "")
+set(strict --strict)
 
 foreach(line IN LISTS header)
   if(DEFINED DECIMAL)
@@ -46,6 +49,8 @@ foreach(line IN LISTS header)
     set(path "${WORK}/${CMAKE_MATCH_1}")
   elseif(line MATCHES "^#! expect-output: (.*)$")
     list(APPEND outputs "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^#! unchecked-messages$")
+    set(strict "")
   elseif(line MATCHES "^#! golden: (.*)$")
     get_filename_component(dir "${SCRIPT}" DIRECTORY)
     set(golden "${dir}/${CMAKE_MATCH_1}")
@@ -66,7 +71,7 @@ if(DEFINED DECIMAL)
   list(APPEND args --decimal ${DECIMAL})
 endif()
 
-execute_process(COMMAND ${launch} "${CLI}" ${args} "${SCRIPT}"
+execute_process(COMMAND ${launch} "${CLI}" ${strict} ${args} "${SCRIPT}"
   WORKING_DIRECTORY "${WORK}" TIMEOUT 120
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(report "--- output\n${out}\n--- errors\n${err}")

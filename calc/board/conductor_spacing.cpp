@@ -73,12 +73,20 @@ void install(App& app) {
     p.RadioGroup10.onClick = [a] { RadioGroup10Click(*a); };
 }
 
+constexpr Field kFields[] = {
+    {"voltage", "Edit79", "Voltage between conductors", Role::Input, Quantity::Voltage, {"V"}},
+    // A chart's text up to 500 V, computed ("%.4f mils", "%.4f mm") above.
+    {"spacing", "Edit51", "Minimum Conductor Spacing", Role::Result, Quantity::Length, kMilsMm},
+};
+constexpr FieldTable kFieldTable{kFields};
+
 }  // namespace
 
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule conductorSpacingModule;
 const CalculatorModule conductorSpacingModule{
     .panel = "panels/conductor_spacing.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = CalculateConductorSpacing,
     .manualFrames = {.apply = true},

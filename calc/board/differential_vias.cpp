@@ -41,12 +41,12 @@ void computeDifferentialVias(App& app, bool metric, double hole, double er) {
     double gbaud = app.num(viaPanel(app).Edit209);
 
     DifferentialVia v = differentialVia(hole, spacing, h, w, er, anisotropy, gbaud);
-    viaPanel(app).Edit50.setText(resultText("%.3f Ohms", v.oddMode));
-    viaPanel(app).Edit8.setText(resultText("%.3f Ohms", v.differential));
-    viaPanel(app).Edit10.setText(resultText("%.3f", v.erEffective));
+    showResult(viaPanel(app).Edit50, "%.3f Ohms", v.oddMode);
+    showResult(viaPanel(app).Edit8, "%.3f Ohms", v.differential);
+    showResult(viaPanel(app).Edit10, "%.3f", v.erEffective);
     // A baud rate of 0 has no finite stub length.
-    viaPanel(app).Edit49.setText(metric ? resultText("%.3f mm", v.stubInches * 25.4)
-                                   : resultText("%.3f mils", v.stubInches * 1000));
+    if (metric) showResult(viaPanel(app).Edit49, "%.3f mm", v.stubInches * 25.4);
+    else showResult(viaPanel(app).Edit49, "%.3f mils", v.stubInches * 1000);
 }
 
 }  // namespace tv::via

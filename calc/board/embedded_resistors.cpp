@@ -100,18 +100,27 @@ void RadioGroup11Click(App& app) {
     app.Button1Click();
 }
 
-void unitCaptions(App& app, bool metric) {
-    ResistorPanel& p = app.panel<ResistorPanel>();
-    unitCaption(p.Edit164, metric);
-    widthCaption(p, metric);
-}
+// The width's unit box shows "Ohms" on the annular type.
+void unitCaptions(App& app, bool metric) { widthCaption(app.panel<ResistorPanel>(), metric); }
 
+int fieldType(App& app) { return app.panel<ResistorPanel>().RadioGroup11.itemIndex(); }
 // The target resistance of the annular type is no length.
-void unitConversions(App& app, bool metric) {
-    ResistorPanel& p = app.panel<ResistorPanel>();
-    convertLength(app, p.Edit157, metric);
-    if (!annular(p)) convertLength(app, p.Edit158, metric);
-}
+bool stripType(App& app, const Component&) { return !annular(app.panel<ResistorPanel>()); }
+
+constexpr std::uint32_t kStrip = typeBits({Additive, Subtractive}), kRing = typeBits({Annular});
+constexpr Field kFields[] = {
+    {"sheet_resistance", "Edit154", "Resistance/Sq.", Role::Input, Quantity::Resistance, {"Ohms"}},
+    {"length", "Edit157", "Length (L)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kStrip, "Edit164"},
+    {"inside_diameter", "Edit157", "Inside Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kRing},
+    {"width", "Edit158", "Width (W)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kStrip, nullptr, stripType},
+    {"target_resistance", "Edit158", "Target Resistance", Role::Input, Quantity::Resistance, {"Ohms"}, nullptr, nullptr, kRing},
+    {"resistance", "Edit163", "Ohms", Role::Result, Quantity::Resistance, {"Ohms"}, "%.3f Ohms", nullptr, kStrip},
+    {"outer_diameter", "Edit163", "Outer Diameter", Role::Result, Quantity::Length, kMilsMm, "%.3f mils", "%.3f mm", kRing},
+    {"area", "Edit161", "Resistor Area", Role::Result, Quantity::Area, {"Sq.mils", "Sq.mm"}, "%.2f Sq.mils", "%.3f Sq.mm", kStrip},
+    {"thickness", "Edit162", "Resistor Thickness", Role::Result, Quantity::Length, kMilsMm, "%.3f mils", "%.3f mm", kRing},
+    {"ring_area", "Edit161", "Resistor Area", Role::Result, Quantity::Area, {"Sq.mils", "Sq.mm"}, "%.1f Sq.mils", "%.2f Sq.mm", kRing},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType};
 
 void install(App& app) {
     ResistorPanel& p = app.bindPanel<ResistorPanel>();
@@ -125,10 +134,10 @@ void install(App& app) {
 extern const CalculatorModule embeddedResistorsModule;
 const CalculatorModule embeddedResistorsModule{
     .panel = "panels/embedded_resistor.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = CalculateEmbeddedResistor,
     .unitCaptions = unitCaptions,
-    .unitConversions = unitConversions,
 };
 
 }  // namespace tv

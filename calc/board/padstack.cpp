@@ -110,24 +110,59 @@ void CalculatePadstack(App& app) {
     }
 }
 
-void unitCaptions(App& app, bool metric) {
-    PadstackPanel& p = app.panel<PadstackPanel>();
-    for (Component* c : {&p.Edit59, &p.Edit60, &p.Edit61, &p.Edit212, &p.Edit214}) unitCaption(*c, metric);
-}
-
+// The kept ring and isolation follow the units too, or a non-plated pad and
+// the texts restored for "Plated" would mix mils and millimetres. They go
+// before the fields: a field that does not read stops the switch.
 void unitConversions(App& app, bool metric) {
-    // The kept ring and isolation follow the units too, or a non-plated pad
-    // and the texts restored for "Plated" would mix mils and millimetres.
-    // They go first: a field that does not read stops the switch.
     PadstackState& s = app.state<PadstackState>();
     s.lastAnnularRing = convertedLength(s.lastAnnularRing, metric);
     s.lastIsolation = convertedLength(s.lastIsolation, metric);
     s.savedAnnularRing = convertedLength(s.savedAnnularRing, metric);
     s.savedIsolation = convertedLength(s.savedIsolation, metric);
-    PadstackPanel& p = app.panel<PadstackPanel>();
-    for (Component* c : {&p.Edit33, &p.Edit211, &p.Edit213, &p.Edit34, &p.Edit35})
-        if (c->text() != "N/A") convertLength(app, *c, metric);
 }
+
+// A non-plated pad shows "N/A" in its ring and isolation.
+bool holdsNumber(App&, const Component& c) { return c.text() != "N/A"; }
+
+int fieldType(App& app) { return static_cast<int>(selectedType(app.panel<PadstackPanel>())); }
+
+// The types in the order of " Pad Calculator Type "; the lengths in the
+// order the units switch converts them.
+constexpr std::uint32_t kThru = typeBits({0}), kBga = typeBits({1}), kPad = typeBits({2}), kPadBga = typeBits({3}),
+                        kCorner = typeBits({4});
+constexpr Field kFields[] = {
+    {"drill_diameter", "Edit33", "Drill Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kThru, "Edit59", holdsNumber},
+    {"ball_diameter", "Edit33", "Nominal Ball Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kBga},
+    {"pad_pitch", "Edit33", "Distance Between Pads", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kPad},
+    {"land_pitch", "Edit33", "Distance Between Lands", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kPadBga},
+    {"side_a", "Edit33", "Length of side a", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kCorner},
+    {"pad_drill_diameter", "Edit211", "Drill Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kPad, "Edit212", holdsNumber},
+    {"minimum_annular_ring", "Edit213", "Minimum Annular Ring", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kPad, "Edit214", holdsNumber},
+    {"annular_ring", "Edit34", "Annular Ring", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kThru, "Edit60", holdsNumber},
+    {"conductor_width", "Edit34", "Conductor Width", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kPad},
+    {"land_diameter", "Edit34", "Land Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kPadBga},
+    {"side_b", "Edit34", "Length of side b", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kCorner},
+    {"isolation_width", "Edit35", "Isolation Width", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kThru, "Edit61", holdsNumber},
+    {"spacing", "Edit35", "Spacing Constriant", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kPad | kPadBga},
+    // Thru-hole pads.
+    {"external_pad", "Edit36", "External Layers Pad Diameter", Role::Result, Quantity::Length, kMilsMm, "%.1f mils", "%.3f mm", kThru},
+    {"internal_pad", "Edit37", "Internal Signal Layers Pad Diameter", Role::Result, Quantity::Length, kMilsMm, "%.1f mils", "%.3f mm", kThru},
+    {"thermal_outer", "Edit38", "Internal Plane Layers Outer Diameter", Role::Result, Quantity::Length, kMilsMm, "%.1f mils", "%.3f mm", kThru},
+    {"thermal_inner", "Edit39", "Inner Diameter", Role::Result, Quantity::Length, kMilsMm, "%.1f mils", "%.3f mm", kThru},
+    {"spoke_width", "Edit40", "Spoke Width", Role::Result, Quantity::Length, kMilsMm, nullptr, nullptr, kThru},
+    // BGA lands, from the ball list.
+    {"land_nominal", "Edit36", "Nominal Land Diameter", Role::Result, Quantity::Length, kMilsMm, nullptr, nullptr, kBga},
+    {"land_variation", "Edit37", "Land Variation", Role::Result, Quantity::Length, kMilsMm, nullptr, nullptr, kBga},
+    // A conductor between pads, between BGA lands.
+    {"max_pad_diameter", "Edit36", "Maximum Pad Diameter", Role::Result, Quantity::Length, kMilsMm, "%.2f mils", "%.3f mm", kPad},
+    {"annular_ring_result", "Edit37", "Calculated Annular Ring", Role::Result, Quantity::Length, kMilsMm, "%.2f mils", "%.4f mm", kPad},
+    {"max_conductor_width", "Edit36", "Maximum Conductor Width", Role::Result, Quantity::Length, kMilsMm, "%.3f mils", "%.4f mm", kPadBga},
+    // Corner to corner.
+    {"corner_distance", "Edit36", "Distance Between Corners", Role::Result, Quantity::Length, kMilsMm, "%.2f mils", "%.3f mm", kCorner},
+    {"min_drill", "Edit37", "Suggested Min Drill", Role::Result, Quantity::Length, kMilsMm, "%0.2f mils", "%0.3f mm", kCorner},
+    {"max_drill", "Edit38", "Suggested Max Drill", Role::Result, Quantity::Length, kMilsMm, "%0.2f mils", "%0.3f mm", kCorner},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType};
 
 // Selecting the function enables "Solve!" only for the two types that read
 // their fields on every run (a type click has its own rule).
@@ -152,9 +187,9 @@ void install(App& app) {
 extern const CalculatorModule padstackModule;
 const CalculatorModule padstackModule{
     .panel = "panels/padstack.win",
+    .fields = &padstack::kFieldTable,
     .install = padstack::install,
     .compute = padstack::CalculatePadstack,
-    .unitCaptions = padstack::unitCaptions,
     .unitConversions = padstack::unitConversions,
     .onSelect = padstack::onSelect,
     .manualFrames = {.apply = true},

@@ -70,12 +70,10 @@ void layerBranch(App& app) {
     for (int k = 0; k < 4; ++k) pictures[k]->setVisible(k == i);
 }
 
-void unitCaptions(App& app, bool metric) {
-    InductorPanel& p = app.panel<InductorPanel>();
-    for (Component* c : {&p.Edit96, &p.Edit97, &p.Edit98, &p.Edit100, &p.Edit101})
-        unitCaption(*c, metric, "mils", "um");
-}
+// The box beside the fill factor follows the length units too.
+void unitCaptions(App& app, bool metric) { unitCaption(app.panel<InductorPanel>().Edit100, metric, "mils", "um"); }
 
+// The coil's lengths read as the calculation reads them (coilNumber).
 void unitConversions(App& app, bool metric) {
     InductorPanel& p = app.panel<InductorPanel>();
     for (Component* c : {&p.Edit89, &p.Edit91, &p.Edit92}) {
@@ -83,6 +81,17 @@ void unitConversions(App& app, bool metric) {
         app.writeNumber(*c, metric ? v * kUmPerMil : v / kUmPerMil);
     }
 }
+
+constexpr Field kFields[] = {
+    {"turns", "Edit88", "Turns (n)", Role::Input},
+    {"width", "Edit89", "Conductor Width (w)", Role::Input, Quantity::Length, kMilsUm, nullptr, nullptr, 0, "Edit96", nullptr, Conversion::Hook},
+    {"spacing", "Edit91", "Conductor Spacing (s)", Role::Input, Quantity::Length, kMilsUm, nullptr, nullptr, 0, "Edit97", nullptr, Conversion::Hook},
+    {"outer_diameter", "Edit92", "Outer Diameter (dout)", Role::Input, Quantity::Length, kMilsUm, nullptr, nullptr, 0, "Edit98", nullptr, Conversion::Hook},
+    {"inductance", "Edit90", "Inductance", Role::Result, Quantity::Inductance, {"nH"}, "%.4f"},
+    {"inner_diameter", "Edit94", "Inner Diameter", Role::Result, Quantity::Length, kMilsUm, "%.3f", nullptr, 0, "Edit101"},
+    {"fill_factor", "Edit93", "Fill Factor", Role::Result, Quantity::Number, {}, "%.4f"},
+};
+constexpr FieldTable kFieldTable{kFields};
 
 void install(App& app) {
     InductorPanel& p = app.bindPanel<InductorPanel>();
@@ -99,6 +108,7 @@ void install(App& app) {
 extern const CalculatorModule planarInductorsModule;
 const CalculatorModule planarInductorsModule{
     .panel = "panels/planar_inductor.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = CalculatePlanarInductor,
     .layerBranch = layerBranch,

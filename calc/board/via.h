@@ -77,8 +77,6 @@ void computeDifferentialVias(App& app, bool metric, double hole, double er);
 void applyLayerSet(App& app);        // RadioGroup3Click on the via tab
 void RadioGroup5Click(App& app);
 void CheckBox5Click(App& app);
-void unitCaptions(App& app, bool metric);
-void unitConversions(App& app, bool metric);
 
 }  // namespace via
 }  // namespace tv

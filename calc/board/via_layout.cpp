@@ -239,18 +239,6 @@ void CheckBox5Click(App& app) {
     app.Button1Click();
 }
 
-void unitCaptions(App& app, bool metric) {
-    ViaPanel& p = viaPanel(app);
-    for (Component* c : {&p.Edit52, &p.Edit53, &p.Edit54, &p.Edit55, &p.Edit56, &p.Edit336})
-        unitCaption(*c, metric);
-}
-
-void unitConversions(App& app, bool metric) {
-    ViaPanel& p = viaPanel(app);
-    for (Component* c : {&p.Edit3, &p.Edit4, &p.Edit5, &p.Edit6, &p.Edit9, &p.Edit335})
-        convertLength(app, *c, metric);
-}
-
 void bindPanel(App& app) {
     app.bindPanel<ViaPanel>();
     for (const Names* t : {&kPadRow, &kOpeningRow, &kHeightRow, &kPlatingField, &kDifferentialInputs,

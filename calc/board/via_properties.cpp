@@ -97,6 +97,66 @@ void install(App& app) {
     viaPanel(app).CheckBox5.onClick = [a] { CheckBox5Click(*a); };
 }
 
+// The types: the three layer sets of a single via, then differential vias.
+enum FieldType { TwoLayerType, MultiLayerType, MicroviaType, DifferentialType };
+constexpr std::uint32_t kSingle = typeBits({TwoLayerType, MultiLayerType, MicroviaType});
+constexpr std::uint32_t kDifferential = typeBits({DifferentialType});
+
+int fieldType(App& app) { return differentialMode(app) ? DifferentialType : layerSet(app); }
+
+constexpr Field kFields[] = {
+    // Single via.
+    {"hole_diameter", "Edit3", "Via Hole Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kSingle, "Edit52"},
+    {"external_pad_diameter", "Edit4", "External Pad Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, typeBits({TwoLayerType}), "Edit53"},
+    {"pad_diameter", "Edit4", "Internal Pad Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, typeBits({MultiLayerType, MicroviaType, DifferentialType})},
+    {"plane_opening", "Edit5", "Ref Plane Opening Diam", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kSingle, "Edit54"},
+    {"height", "Edit6", "Via Height", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kSingle, "Edit55"},
+    {"plating_thickness", "Edit9", "Via Plating Thickness", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kSingle, "Edit56"},
+    {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
+    {"temp_rise", "Edit1", "Temp Rise", Role::Input, Quantity::Temperature, {"°C"}, nullptr, nullptr, kSingle},
+    {"ambient_temp", "Edit2", "Ambient Temp", Role::Input, Quantity::Temperature, {"°C"}, nullptr, nullptr, kSingle},
+    {"current", "Edit10", "Via Current", Role::Result, Quantity::Current, {"Amps"}, "%.4f Amps", nullptr, kSingle},
+    {"cross_section", "Edit8", "Conductor Cross Section", Role::Result, Quantity::Area, {"Sq.mils", "Sq.mm"}, "%.4f Sq.mils", "%.4f Sq.mm", kSingle},
+    {"inductance", "Edit12", "Via Inductance", Role::Result, Quantity::Inductance, {"nH"}, "%.4f nH", nullptr, kSingle},
+    {"capacitance", "Edit11", "Via Capacitance", Role::Result, Quantity::Capacitance, {"pF"}, "%.4f pF", nullptr, kSingle},
+    {"impedance", "Edit42", "Via Impedance", Role::Result, Quantity::Impedance, {"Ohms"}, "%.3f Ohms", nullptr, kSingle},
+    {"resonant_frequency", "Edit14", "Resonant Frequency", Role::Result, Quantity::Frequency, {"MHz"}, "%.3f MHz", nullptr, kSingle},
+    {"step_response", "Edit13", "Step Response", Role::Result, Quantity::Time, {"ps"}, "%.4f ps", nullptr, kSingle},
+    {"resistance", "Edit49", "Via DC Resistance", Role::Result, Quantity::Resistance, {"Ohms"}, "%.5f Ohms", nullptr, kSingle},
+    {"power", "Edit50", "Power Dissipation", Role::Result, Quantity::Power, {"Watts"}, "%.5f Watts", nullptr, kSingle},
+    // The via's own lines of the Information group.
+    {"power_dbm", "Label56", "Power Dissipation", Role::Result, Quantity::Power, {"dBm"}, "%.4f dBm", nullptr, kSingle},
+    {"aspect_ratio", "Label350", "Aspect Ratio", Role::Result, Quantity::Number, {}, "%.2f:1", nullptr, kSingle},
+    {"thermal_resistance", "Label110", "Via Thermal Resistance", Role::Result, Quantity::ThermalResistance, {"°C/W"}, "%.1f °C/W", nullptr, kSingle},
+    {"thermal_resistance_per_via", "Label285", "Thermal Resistance per Via", Role::Result, Quantity::ThermalResistance, {"°C/W"}, "%.1f °C/W per via", nullptr, kSingle},
+    {"voltage_drop", "Label72", "Via Voltage Drop", Role::Result, Quantity::Voltage, {"mV"}, "%.4f mV", nullptr, kSingle},
+    // Differential vias.
+    {"drill_diameter", "Edit3", "Drill Hole Diameter", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kDifferential},
+    {"plane_opening_h", "Edit5", "Ref Plane Opening H", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kDifferential},
+    {"plane_opening_w", "Edit6", "Ref Plane Opening W", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kDifferential},
+    {"via_spacing", "Edit335", "Via Spacing", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kDifferential, "Edit336"},
+    {"anisotropy", "Edit206", "Anisotropy of Material", Role::Input, Quantity::Percent, {"%"}, nullptr, nullptr, kDifferential},
+    {"baud_rate", "Edit209", "Baud Rate", Role::Input, Quantity::Frequency, {"GBaud"}, nullptr, nullptr, kDifferential},
+    {"differential_impedance", "Edit8", "Differential Impedance", Role::Result, Quantity::Impedance, {"Ohms"}, "%.3f Ohms", nullptr, kDifferential},
+    {"odd_mode_impedance", "Edit50", "Odd Mode Impedance", Role::Result, Quantity::Impedance, {"Ohms"}, "%.3f Ohms", nullptr, kDifferential},
+    {"er_effective", "Edit10", "Er Effective", Role::Result, Quantity::Permittivity, {}, "%.3f", nullptr, kDifferential},
+    {"stub_length", "Edit49", "Maximum Stub Length", Role::Result, Quantity::Length, kMilsMm, "%.3f mils", "%.3f mm", kDifferential},
+};
+
+// The units switch leaves the via mode as it is: restoring it must not re-run
+// the mode's layout, which would replace the converted via dimensions and the
+// chosen layer set with the layer set's defaults.
+void keepViaModes(App& app, bool) {
+    Component& plane = app.shared().RadioGroup5;
+    int keep = plane.itemIndex();
+    auto click = plane.onClick.take();
+    plane.setItems({"Via Properties", "Differential Vias"});
+    plane.setItemIndex(keep);
+    plane.onClick = std::move(click);
+}
+
+constexpr FieldTable kFieldTable{kFields, fieldType, keepViaModes};
+
 }  // namespace
 }  // namespace via
 
@@ -104,11 +164,10 @@ void install(App& app) {
 extern const CalculatorModule viaPropertiesModule;
 const CalculatorModule viaPropertiesModule{
     .panel = "panels/via.win",
+    .fields = &via::kFieldTable,
     .install = via::install,
     .compute = via::CalculateViaProperties,
     .layerBranch = via::applyLayerSet,
-    .unitCaptions = via::unitCaptions,
-    .unitConversions = via::unitConversions,
     .onSelect = via::onSelect,
     .optionsChanged = via::optionsChanged,
     .layers = {.caption = " Layer Set ", .items = {"2 Layer", "Multi Layer", "Microvia"}, .selection = via::MultiLayer,

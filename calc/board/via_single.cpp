@@ -1,6 +1,7 @@
 // One plated via: cross-section, current, aspect ratio, field quantities,
 // resistance, power, thermal resistance and voltage drop.
 #include <cmath>
+#include <limits>
 
 #include "core/app.h"
 #include "calc/conductor/ipc_charts.h"
@@ -35,7 +36,7 @@ void aspectRatio(App& app, int layer, const Reading& r) {
                              app.userSeparator());
     double ratio = r.height / r.hole;
     Component& label = app.shared().Label350;
-    label.setCaption(resultText("%.2f:1", ratio));
+    showResult(label, "%.2f:1", ratio);
     label.setColor(ratio > limit ? colors::Red : colors::Black);
 }
 
@@ -49,7 +50,7 @@ void fieldQuantities(App& app, bool metric, int layer, const Reading& r) {
     double l = inductance(height, hole);
     if (layer != MultiLayer && layer != TwoLayer) {
         viaPanel(app).Edit11.setText("N/A");
-        viaPanel(app).Edit12.setText(resultText("%.4f nH", l));
+        showResult(viaPanel(app).Edit12, "%.4f nH", l);
         for (Component* c : {&viaPanel(app).Edit13, &viaPanel(app).Edit14, &viaPanel(app).Edit42}) c->setText("N/A");
         return;
     }
@@ -60,14 +61,12 @@ void fieldQuantities(App& app, bool metric, int layer, const Reading& r) {
     // Corrections within one run can leave the opening no wider than the pad:
     // with no capacitance there is no resonance, impedance or step response.
     bool charged = std::isfinite(c) && c > 0;
-    auto dependent = [&](const char* format, double v) {
-        return charged ? resultText(format, v) : std::string("N/A");
-    };
-    viaPanel(app).Edit11.setText(resultText("%.4f pF", c));
-    viaPanel(app).Edit12.setText(resultText("%.4f nH", l));
-    viaPanel(app).Edit13.setText(dependent("%.4f ps", t));
-    viaPanel(app).Edit14.setText(dependent("%.3f MHz", f));
-    viaPanel(app).Edit42.setText(dependent("%.3f Ohms", z));
+    auto dependent = [&](double v) { return charged ? v : std::numeric_limits<double>::quiet_NaN(); };
+    showResult(viaPanel(app).Edit11, "%.4f pF", c);
+    showResult(viaPanel(app).Edit12, "%.4f nH", l);
+    showResult(viaPanel(app).Edit13, "%.4f ps", dependent(t));
+    showResult(viaPanel(app).Edit14, "%.3f MHz", dependent(f));
+    showResult(viaPanel(app).Edit42, "%.3f Ohms", dependent(z));
 }
 
 // The via count of the Information group, corrected to 1..999.
@@ -88,11 +87,11 @@ double viaCount(App& app) {
 
 void computeSingleVia(App& app, bool metric, int layer, const Reading& r) {
     double area = barrelArea(r.hole, r.plating);
-    viaPanel(app).Edit8.setText(resultText(metric ? "%.4f Sq.mm" : "%.4f Sq.mils", area));
+    showResult(viaPanel(app).Edit8, metric ? "%.4f Sq.mm" : "%.4f Sq.mils", area);
     double areaSqMils = metric ? area * kSqMilsPerSqMm : area;
 
     double current = viaCurrent(app, areaSqMils, area, metric, r.heightModifier);
-    viaPanel(app).Edit10.setText(resultText("%.4f Amps", current));
+    showResult(viaPanel(app).Edit10, "%.4f Amps", current);
 
     aspectRatio(app, layer, r);
     fieldQuantities(app, metric, layer, r);
@@ -100,17 +99,17 @@ void computeSingleVia(App& app, bool metric, int layer, const Reading& r) {
     // The metric resistivity takes the length in mm over the area in sq mils.
     double rho = correctedResistivity(app.temp.conductorTemp, metric);
     double resistance = rho * r.height / areaSqMils;
-    viaPanel(app).Edit49.setText(resultText("%.5f Ohms", resistance));
+    showResult(viaPanel(app).Edit49, "%.5f Ohms", resistance);
     double power = current * current * resistance;
-    viaPanel(app).Edit50.setText(resultText("%.5f Watts", power));
-    app.shared().Label56.setCaption(resultText("%.4f dBm", 10 * std::log10(power / 0.001)));
+    showResult(viaPanel(app).Edit50, "%.5f Watts", power);
+    showResult(app.shared().Label56, "%.4f dBm", 10 * std::log10(power / 0.001));
 
     double heightMils = metric ? r.height / kMmPerInch * 1000 : r.height;
     double thermal = thermalResistance(heightMils, areaSqMils);
-    app.shared().Label110.setCaption(resultText("%.1f °C/W", thermal));
-    app.shared().Label285.setCaption(resultText("%.1f °C/W per via", thermal / viaCount(app)));
+    showResult(app.shared().Label110, "%.1f °C/W", thermal);
+    showResult(app.shared().Label285, "%.1f °C/W per via", thermal / viaCount(app));
 
-    app.shared().Label72.setCaption(resultText("%.4f mV", current * resistance * 1000));
+    showResult(app.shared().Label72, "%.4f mV", current * resistance * 1000);
 }
 
 }  // namespace tv::via

@@ -1,5 +1,6 @@
 // The conductor computation: cross-section, current (or width), resistance at
 // the conductor temperature, losses and skin depth, in mils or millimetres.
+#include <algorithm>
 #include <cmath>
 
 #include "core/app.h"
@@ -66,12 +67,13 @@ void skinDepth(App& app, ConductorState& s, bool metric) {
     const double um = skinDepthMicrons(f);
     s.skin = metric ? um : um * 0.03937007874015749;
     const double half = metric ? s.halfT * 1000 : s.halfT;
-    conductorPanel(app).Edit129.setText(resultText(metric ? "%.5f um" : "%.5f mils", s.skin));
+    showResult(conductorPanel(app).Edit129, metric ? "%.5f um" : "%.5f mils", s.skin);
     const double percent = s.skin / half * 100;
     Component& out = conductorPanel(app).Edit134;
     if (!std::isfinite(percent)) out.setText("N/A");
     else if (percent >= 100) out.setText("100%");
     else out.setText(cformat("%.2f %", {percent}));
+    if (std::isfinite(percent)) out.keepResultValue(std::min(percent, 100.0));
     out.setColor(s.skin < half ? colors::Red : colors::Navy);
 }
 
@@ -145,7 +147,7 @@ void ComputeConductor(App& app) {
     if (parallel) s.A *= s.N;
     s.Aprime = s.A * kSqMilsPerSqMm;
     const char* areaFormat = metric ? "%.3f Sq.mm" : "%.2f Sq.mils";
-    conductorPanel(app).Edit16.setText(resultText(areaFormat, s.A));
+    showResult(conductorPanel(app).Edit16, areaFormat, s.A);
     if (metric) writeCopperThickness(app, s, metric);
 
     s.Mcu = copperModifier(rise, s.A, metric);
@@ -156,18 +158,18 @@ void ComputeConductor(App& app) {
         s.I = ipcCurrent(s.k, rise, powerArea) * s.Mcu * s.Mboard;
         if (parallel) s.I /= s.N;
         s.I = s.I * s.Mplane * app.materialModifier;
-        result.setText(resultText("%.4f Amps", s.I));
+        showResult(result, "%.4f Amps", s.I);
     } else if (!widthMode) {
         s.I = ipcCurrent(s.k, rise, powerArea);
-        result.setText(resultText("%.4f Amps", s.I));
+        showResult(result, "%.4f Amps", s.I);
     } else {
         s.I = app.num(conductorPanel(app).Edit15);
         s.A = ipcArea(s.k, rise, s.I);
         if (metric) s.A /= kSqMilsPerSqMm;
-        conductorPanel(app).Edit16.setText(resultText(areaFormat, s.A));
+        showResult(conductorPanel(app).Edit16, areaFormat, s.A);
         s.W = widthForArea(s.A, s.T, etch1to1);
         const char* widthFormat = !metric ? "%.4f mils" : (model == 2 && etch1to1 ? "%.3f mm" : "%.4f mm");
-        result.setText(resultText(widthFormat, s.W));
+        showResult(result, widthFormat, s.W);
         if (s.W < s.T) app.message("Conductor width is less than conductor thickess");
     }
 
@@ -180,17 +182,17 @@ void ComputeConductor(App& app) {
     if (metric) area = widthMode ? s.A * kSqMilsPerSqMm : s.Aprime;
     if (parallel) area /= s.N;  // one of the N conductors
     s.R = s.rhoT * s.L / area;
-    conductorPanel(app).Edit20.setText(resultText("%.5f Ohms", s.R));
+    showResult(conductorPanel(app).Edit20, "%.5f Ohms", s.R);
 
     s.P = s.I * s.I * s.R;
-    conductorPanel(app).Edit48.setText(resultText("%.5f Watts", s.P));
+    showResult(conductorPanel(app).Edit48, "%.5f Watts", s.P);
     s.V = s.I * s.R;
-    conductorPanel(app).Edit78.setText(resultText("%.4f Volts", s.V));
+    showResult(conductorPanel(app).Edit78, "%.4f Volts", s.V);
 
     if (!conductorPanel(app).CheckBox1.checked()) skinDepth(app, s, metric);
 
     s.dBm = 10 * std::log10(s.P / 0.001);
-    conductorPanel(app).Edit135.setText(resultText("%.4f dBm", s.dBm));
+    showResult(conductorPanel(app).Edit135, "%.4f dBm", s.dBm);
 }
 
 }  // namespace tv

@@ -80,16 +80,35 @@ void layerBranch(App& app) {
     showConductorPicture(app);
 }
 
-void unitCaptions(App& app, bool metric) {
-    ConductorPanel& p = conductorPanel(app);
-    for (Component* c : {&p.Edit58, &p.Edit127, &p.Edit133}) unitCaption(*c, metric);
-}
+// The types: solving for the current, solving for the width.
+enum FieldType { ForCurrent, ForWidth };
+int fieldType(App& app) { return conductorPanel(app).RadioGroup8.itemIndex() == 1 ? ForWidth : ForCurrent; }
+bool solvingForCurrent(App& app, const Component&) { return fieldType(app) == ForCurrent; }
 
-void unitConversions(App& app, bool metric) {
-    // While solving for width Edit15 holds a current.
-    if (conductorPanel(app).RadioGroup8.itemIndex() == 0) convertLength(app, conductorPanel(app).Edit15, metric);
-    for (Component* c : {&conductorPanel(app).Edit18, &conductorPanel(app).Edit126, &conductorPanel(app).Edit132}) convertLength(app, *c, metric);
-}
+constexpr std::uint32_t kForCurrent = typeBits({ForCurrent}), kForWidth = typeBits({ForWidth});
+// The width's unit box shows "Amps" while solving for the width; the switch
+// of the solved quantity relabels it.
+constexpr Field kFields[] = {
+    {"width", "Edit15", "Conductor Width", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kForCurrent, nullptr, solvingForCurrent},
+    {"design_current", "Edit15", "Conductor Current", Role::Input, Quantity::Current, {"Amps"}, nullptr, nullptr, kForWidth},
+    {"length", "Edit18", "Conductor Length", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit58"},
+    {"board_thickness", "Edit126", "PCB Thickness", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit127"},
+    {"parallel_count", "Edit128", "Parallel Conductor Count", Role::Input},
+    {"plane_distance", "Edit132", "Distance to Plane", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit133"},
+    {"frequency", "Edit130", "Frequency", Role::Input, Quantity::Frequency, {"MHz"}},
+    {"temp_rise", "Edit1", "Temp Rise", Role::Input, Quantity::Temperature, {"°C"}},
+    {"ambient_temp", "Edit2", "Ambient Temp", Role::Input, Quantity::Temperature, {"°C"}},
+    {"current", "Edit17", "Conductor Current", Role::Result, Quantity::Current, {"Amps"}, "%.4f Amps", nullptr, kForCurrent},
+    {"required_width", "Edit17", "Conductor Width", Role::Result, Quantity::Length, kMilsMm, "%.4f mils", "%.4f mm", kForWidth},
+    {"cross_section", "Edit16", "Conductor Cross Section", Role::Result, Quantity::Area, {"Sq.mils", "Sq.mm"}, "%.2f Sq.mils", "%.3f Sq.mm"},
+    {"resistance", "Edit20", "Conductor DC Resistance", Role::Result, Quantity::Resistance, {"Ohms"}, "%.5f Ohms"},
+    {"power", "Edit48", "Power Dissipation", Role::Result, Quantity::Power, {"Watts"}, "%.5f Watts"},
+    {"voltage_drop", "Edit78", "Voltage Drop", Role::Result, Quantity::Voltage, {"Volts"}, "%.4f Volts"},
+    {"power_dbm", "Edit135", "Power Dissipation in dBm", Role::Result, Quantity::Power, {"dBm"}, "%.4f dBm"},
+    {"skin_depth", "Edit129", "Skin Depth", Role::Result, Quantity::Length, kMilsUm, "%.5f mils", "%.5f um"},
+    {"skin_depth_percentage", "Edit134", "Skin Depth Percentage", Role::Result, Quantity::Percent, {"%"}},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType};
 
 void etchFactorLabel(App& app) {
     conductorPanel(app).Label126.setCaption(app.preferences().etch == EtchFactor::None ? "None" : "1:1");
@@ -171,11 +190,10 @@ void install(App& app) {
 extern const CalculatorModule conductorPropertiesModule;
 const CalculatorModule conductorPropertiesModule{
     .panel = "panels/conductor.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeConductor,
     .layerBranch = layerBranch,
-    .unitCaptions = unitCaptions,
-    .unitConversions = unitConversions,
     .afterUnitsSwitch = swap_current_width_labels,
     .onSelect = onSelect,
     .optionsChanged = optionsChanged,

@@ -1,5 +1,7 @@
 // Fusing Current: the current that fuses a bare copper conductor of the
 // panel's width and the shared copper thickness after the given time.
+#include <cmath>
+
 #include "core/app.h"
 #include "core/checks.h"
 #include "calc/conductor/fusing_model.h"
@@ -45,17 +47,22 @@ void ComputeFusing(App& app) {
     s.I = fusingCurrent(metric ? s.A * kSqMilsPerSqMm : s.A, s.t);
     // A negative width (or copper) has no cross-section.
     const bool area = s.A >= 0;
-    p.Edit159.setText(area ? resultText(metric ? "%.3f Sq.mm" : "%.2f Sq.mils", s.A) : "N/A");
-    p.Edit160.setText(area ? resultText("%.4f Amps", s.I) : "N/A");
+    showResult(p.Edit159, metric ? "%.3f Sq.mm" : "%.2f Sq.mils", area ? s.A : NAN);
+    showResult(p.Edit160, "%.4f Amps", area ? s.I : NAN);
 }
 
 void unitCaptions(App& app, bool metric) {
     FusingPanel& p = app.panel<FusingPanel>();
-    unitCaption(p.Edit155, metric);
     p.Image24.setPicture(metric ? "pictures/fusing_conductor_metric.svg" : "pictures/fusing_conductor.svg");
 }
 
-void unitConversions(App& app, bool metric) { convertLength(app, app.panel<FusingPanel>().Edit140, metric); }
+constexpr Field kFields[] = {
+    {"width", "Edit140", "Conductor Width", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit155"},
+    {"time", "Edit153", "Time", Role::Input, Quantity::Time, {"Seconds"}},
+    {"current", "Edit160", "Conductor Current", Role::Result, Quantity::Current, {"Amps"}, "%.4f Amps"},
+    {"cross_section", "Edit159", "Conductor Cross Section", Role::Result, Quantity::Area, {"Sq.mils", "Sq.mm"}, "%.2f Sq.mils", "%.3f Sq.mm"},
+};
+constexpr FieldTable kFieldTable{kFields};
 
 // The fusing current does not depend on the ambient temperature.
 void onSelect(App& app) { app.shared().GroupBox4.setEnabled(false); }
@@ -68,10 +75,10 @@ void install(App& app) { app.bindPanel<FusingPanel>(); }
 extern const CalculatorModule fusingCurrentModule;
 const CalculatorModule fusingCurrentModule{
     .panel = "panels/fusing.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeFusing,
     .unitCaptions = unitCaptions,
-    .unitConversions = unitConversions,
     .onSelect = onSelect,
     .inputs = {.baseCopper = Enable::On, .plating = Enable::On, .manualCopper = Enable::On},
     .manualFrames = {.apply = true, .base = true, .plating = true},

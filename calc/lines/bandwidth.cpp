@@ -113,12 +113,33 @@ void install(App& app) {
     makeLink(app, p.Label124, links::speedOfLight);
 }
 
+// The types: the risetime or the frequency as input.
+enum FieldType { Risetime, Frequency };
+int fieldType(App& app) { return frequencyInput(app.panel<BandwidthPanel>()) ? Frequency : Risetime; }
+
+constexpr std::uint32_t kRisetime = typeBits({Risetime}), kFrequency = typeBits({Frequency});
+
+constexpr Unit kInchesCm{"Inches", "cm"};
+constexpr Field kFields[] = {
+    {"risetime", "Edit19", "Signal Risetime", Role::Input, Quantity::Time, {"ns"}, nullptr, nullptr, kRisetime},
+    // In the unit picked beside it (MHz, KHz, Hz).
+    {"frequency", "Edit19", "Frequency", Role::Input, Quantity::Frequency, {}, nullptr, nullptr, kFrequency, "Edit279"},
+    {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
+    {"bandwidth", "Edit22", "Bandwidth", Role::Result, Quantity::Frequency, {"MHz"}, "%.5f MHz", nullptr, kRisetime},
+    {"max_length_wavelength", "Edit45", "Frequency Domain Method: Maximum Conductor Length", Role::Result, Quantity::Length, kInchesCm, "%.5f Inches", "%.5f cm"},
+    {"max_length_risetime", "Edit24", "IPC-2251 Method: Maximum Conductor Length", Role::Result, Quantity::Length, kInchesCm, "%.5f Inches", "%.5f cm", kRisetime},
+    {"wavelength", "Edit23", "Full Wavelength (In Air)", Role::Result, Quantity::Length, kInchesCm, "%.5f Inches", "%.5f cm"},
+    {"propagation_speed", "Edit43", "Propagation Speed (C/Sqrt(Er))", Role::Result, Quantity::Speed, {"m/s"}, "%.3f m/s"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType};
+
 }  // namespace
 
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule bandwidthModule;
 const CalculatorModule bandwidthModule{
     .panel = "panels/bandwidth.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeBandwidth,
     .layers = {.caption = " Passive Circuits ", .items = {"Microstrip", "Stripline"}, .selection = 0, .enabled = true},

@@ -13,7 +13,6 @@
 #include "calc/lines/stripline_model.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
-#include "core/units.h"
 
 namespace tv {
 
@@ -345,15 +344,26 @@ void ComputeImpedance(App& app) {
     }
 }
 
-void unitCaptions(App& app, bool metric) {
-    ImpedancePanel& p = app.panel<ImpedancePanel>();
-    for (Component* c : {&p.Edit71, &p.Edit72, &p.Edit75}) unitCaption(*c, metric);
-}
-
-void unitConversions(App& app, bool metric) {
-    ImpedancePanel& p = app.panel<ImpedancePanel>();
-    for (Component* c : {&p.Edit67, &p.Edit68, &p.Edit74}) convertLength(app, *c, metric);
-}
+// The types are the line types of the shared layer group, in kLayouts order.
+constexpr std::uint32_t kHeightH = typeBits({0, 2, 4, 5}), kHeightH1 = typeBits({1, 3});
+constexpr std::uint32_t kPerLength = typeBits({0, 1, 2, 3, 4});
+constexpr Unit kPerInchCm[] = {{"ps/in", "ps/cm"}, {"pF/in", "pF/cm"}, {"nH/in", "nH/cm"}};
+constexpr Field kFields[] = {
+    {"width", "Edit67", "Conductor Width (W)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit71"},
+    {"height", "Edit68", "Conductor Height (H)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kHeightH, "Edit72"},
+    {"height1", "Edit68", "Conductor Height (H1)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kHeightH1},
+    {"height2", "Edit74", "Conductor Height (H2)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kHeightH1, "Edit75"},
+    {"spacing", "Edit74", "Conductor Spacing (C)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, typeBits({4})},
+    {"gap", "Edit74", "Conductor Gap (G)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, typeBits({5})},
+    {"frequency", "Edit226", "Frequency (MHz)", Role::Input, Quantity::Frequency, {"MHz"}, nullptr, nullptr, typeBits({0})},
+    {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
+    {"z0", "Edit70", "Zo", Role::Result, Quantity::Impedance, {"Ohms"}, "%.4f Ohms"},
+    {"inductance", "Edit73", "Lo", Role::Result, Quantity::Inductance, kPerInchCm[2], "%.4f nH/in", "%.4f nH/cm", kPerLength},
+    {"capacitance", "Edit76", "Co", Role::Result, Quantity::Capacitance, kPerInchCm[1], "%.4f pF/in", "%.4f pF/cm", kPerLength},
+    {"delay", "Edit77", "Tpd", Role::Result, Quantity::Time, kPerInchCm[0], "%.4f ps/in", "%.4f ps/cm", kPerLength},
+    {"er_effective", "Label290", "Er Effective", Role::Result, Quantity::Permittivity, {}, "%.4f", nullptr, typeBits({0})},
+};
+constexpr FieldTable kFieldTable{kFields, lineType};
 
 void install(App& app) {
     ImpedancePanel& p = app.bindPanel<ImpedancePanel>();
@@ -367,11 +377,10 @@ void install(App& app) {
 extern const CalculatorModule conductorImpedanceModule;
 const CalculatorModule conductorImpedanceModule{
     .panel = "panels/impedance.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeImpedance,
     .layerBranch = layerBranch,
-    .unitCaptions = unitCaptions,
-    .unitConversions = unitConversions,
     .layers = {.caption = " Passive Circuits ",
                .items = {"Microstrip", "Microstrip Embed", "Stripline", "Stripline Asym", "Dual Stripline",
                          "Coplanar Wave"},

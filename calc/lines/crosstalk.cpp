@@ -6,7 +6,6 @@
 #include "calc/lines/crosstalk_model.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
-#include "core/units.h"
 
 namespace tv {
 
@@ -74,15 +73,23 @@ void layerBranch(App& app) {
         c->setVisible(stripline);
 }
 
-void unitCaptions(App& app, bool metric) {
-    CrosstalkPanel& p = app.panel<CrosstalkPanel>();
-    for (Component* c : {&p.Edit196, &p.Edit198, &p.Edit200, &p.Edit202, &p.Edit204}) unitCaption(*c, metric);
-}
-
-void unitConversions(App& app, bool metric) {
-    CrosstalkPanel& p = app.panel<CrosstalkPanel>();
-    for (Component* c : {&p.Edit195, &p.Edit197, &p.Edit199, &p.Edit201, &p.Edit203}) convertLength(app, *c, metric);
-}
+// The types: microstrip, stripline (the shared layer group). The lengths
+// are listed in the order the units switch converts them.
+int fieldType(App& app) { return striplineSelected(app) ? 1 : 0; }
+constexpr std::uint32_t kStripline = typeBits({1});
+constexpr Field kFields[] = {
+    {"rise_time", "Edit146", "Signal Rise Time", Role::Input, Quantity::Time, {"ns"}},
+    {"voltage", "Edit148", "Signal Voltage", Role::Input, Quantity::Voltage, {"V"}},
+    {"coupled_length", "Edit195", "Coupled Length", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit196"},
+    {"height", "Edit197", "Conductor Height (H)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit198"},
+    {"height1", "Edit199", "Conductor Height (H1)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kStripline, "Edit200"},
+    {"height2", "Edit201", "Conductor Height (H2)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kStripline, "Edit202"},
+    {"spacing", "Edit203", "Conductor Spacing (S)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit204"},
+    {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
+    {"coupled_voltage", "Edit207", "Coupled Voltage", Role::Result, Quantity::Voltage, {"Volts"}, "%.5f Volts"},
+    {"coefficient", "Edit205", "Crosstalk Coefficient", Role::Result, Quantity::Number, {"dB"}, "%.5f dB"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType};
 
 void install(App& app) { app.bindPanel<CrosstalkPanel>(); }
 
@@ -92,11 +99,10 @@ void install(App& app) { app.bindPanel<CrosstalkPanel>(); }
 extern const CalculatorModule crosstalkModule;
 const CalculatorModule crosstalkModule{
     .panel = "panels/crosstalk.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeCrosstalk,
     .layerBranch = layerBranch,
-    .unitCaptions = unitCaptions,
-    .unitConversions = unitConversions,
     .layers = {.items = {"Microstrip", "Stripline"}, .selection = 0, .enabled = true},
     .inputs = {.materialLabel = Enable::On, .erLabel = Enable::On, .material = Enable::On, .er = Enable::On},
 };

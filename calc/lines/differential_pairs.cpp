@@ -8,7 +8,6 @@
 #include "calc/lines/differential_pair_model.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
-#include "core/units.h"
 
 namespace tv {
 
@@ -82,6 +81,7 @@ void showRatio(Component& label, double ratio) {
     std::string text = resultText("%.3f", ratio);
     if (!inRange && std::isfinite(ratio)) text += " Warning!";
     label.setCaption(text);
+    label.keepResultValue(ratio);
     label.setColor(inRange ? colors::Black : colors::Red);
 }
 
@@ -172,15 +172,25 @@ void layerBranch(App& app) {
     for (int i = 0; i < kGeometries; ++i) drawings[i]->setVisible(i == index);
 }
 
-void unitCaptions(App& app, bool metric) {
-    DifferentialPanel& p = app.panel<DifferentialPanel>();
-    for (Component* c : {&p.Edit62, &p.Edit63, &p.Edit64, &p.Edit65}) unitCaption(*c, metric);
-}
-
-void unitConversions(App& app, bool metric) {
-    DifferentialPanel& p = app.panel<DifferentialPanel>();
-    for (Component* c : {&p.Edit21, &p.Edit26, &p.Edit27, &p.Edit32}) convertLength(app, *c, metric);
-}
+// The types are the geometries of the shared layer group.
+constexpr std::uint32_t kHeightH = typeBits({0, 1, 4, 5}), kHeightH1 = typeBits({2, 3});
+constexpr std::uint32_t kWithZo = typeBits({0, 1, 2, 3});
+constexpr Field kFields[] = {
+    {"width", "Edit21", "Conductor Width (W)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit62"},
+    {"spacing", "Edit26", "Conductor Spacing (S)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit63"},
+    {"height", "Edit27", "Conductor Height (H)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kHeightH, "Edit64"},
+    {"height1", "Edit27", "Conductor Height (H1)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kHeightH1},
+    {"height2", "Edit32", "Conductor Height (H2)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, kHeightH1, "Edit65"},
+    {"target_zdiff", "Edit151", "Target Zdiff", Role::Input, Quantity::Impedance, {"Ohms"}},
+    {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
+    {"zdiff", "Edit29", "Zdifferential", Role::Result, Quantity::Impedance, {"Ohms"}, "%.3f Ohms"},
+    {"z0", "Edit28", "Zo", Role::Result, Quantity::Impedance, {"Ohms"}, "%.3f Ohms", nullptr, kWithZo},
+    {"zdiff_plus", "Edit30", "+ Tolerance of Zdiff", Role::Result, Quantity::Impedance, {"Ohms"}, "%.3f Ohms"},
+    {"zdiff_minus", "Edit31", "- Tolerance of Zdiff", Role::Result, Quantity::Impedance, {"Ohms"}, "%.3f Ohms"},
+    {"width_ratio", "Label49", "W/H", Role::Result, Quantity::Number, {}, "%.3f"},
+    {"spacing_ratio", "Label50", "S/H", Role::Result, Quantity::Number, {}, "%.3f"},
+};
+constexpr FieldTable kFieldTable{kFields, geometryIndex};
 
 void install(App& app) {
     DifferentialPanel& p = app.bindPanel<DifferentialPanel>();
@@ -194,11 +204,10 @@ void install(App& app) {
 extern const CalculatorModule differentialPairsModule;
 const CalculatorModule differentialPairsModule{
     .panel = "panels/differential_pairs.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeDifferentialPairs,
     .layerBranch = layerBranch,
-    .unitCaptions = unitCaptions,
-    .unitConversions = unitConversions,
     // The differential geometries differ from every other layer list.
     .layers = {.caption = " Differential Layer ",
                .items = {"Edge Cpld Ext", "Edge Cpld Int Sym", "Edge Cpld Int Asym", "Edge Cpld Embed",

@@ -67,6 +67,7 @@ void ComputeErEffective(App& app) {
     else if (!app.pointMode())
         return;
     p.Edit221.setText(text);
+    p.Edit221.keepResultValue(r.eef);
 }
 
 // Sends the frequency and the result to the wavelength calculator and shows it.
@@ -80,17 +81,14 @@ void receive(App& app, const Handoff& handoff) {
     if (const std::string* f = handoff.find("frequency")) app.panel<ErEffectivePanel>().Edit224.setText(*f);
 }
 
-void unitCaptions(App& app, bool metric) {
-    ErEffectivePanel& p = app.panel<ErEffectivePanel>();
-    unitCaption(p.Edit222, metric);
-    unitCaption(p.Edit223, metric);
-}
-
-void unitConversions(App& app, bool metric) {
-    ErEffectivePanel& p = app.panel<ErEffectivePanel>();
-    convertLength(app, p.Edit25, metric);
-    convertLength(app, p.Edit46, metric);
-}
+constexpr Field kFields[] = {
+    {"width", "Edit25", "Conductor Width (W)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit222"},
+    {"height", "Edit46", "Conductor Height (H)", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit223"},
+    {"frequency", "Edit224", "Frequency (MHz)", Role::Input, Quantity::Frequency, {"MHz"}},
+    {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
+    {"er_effective", "Edit221", "Er Effective", Role::Result, Quantity::Permittivity, {}, "%.4f"},
+};
+constexpr FieldTable kFieldTable{kFields};
 
 void install(App& app) {
     ErEffectivePanel& p = app.bindPanel<ErEffectivePanel>();
@@ -105,10 +103,9 @@ void install(App& app) {
 extern const CalculatorModule erEffectiveModule;
 const CalculatorModule erEffectiveModule{
     .panel = "panels/er_effective.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeErEffective,
-    .unitCaptions = unitCaptions,
-    .unitConversions = unitConversions,
     .inputs = {.baseCopper = Enable::On, .plating = Enable::On, .materialLabel = Enable::On,
                .erLabel = Enable::On, .material = Enable::On, .er = Enable::On},
     .information = {.resetToNA = {"Label72", "Label110", "Label285", "Label27", "Label28"}},

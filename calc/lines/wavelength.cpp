@@ -97,12 +97,24 @@ void install(App& app) {
     makeLink(app, p.Label33, kSpeedOfLightPage);
 }
 
+// The types: the period or the frequency as input, each in the unit picked
+// beside it.
+int fieldType(App& app) { return app.panel<WavelengthPanel>().RadioGroup22.itemIndex() == 0 ? 0 : 1; }
+constexpr Field kFields[] = {
+    {"period", "Edit103", "Period", Role::Input, Quantity::Time, {}, nullptr, nullptr, typeBits({0}), "Edit280"},
+    {"frequency", "Edit103", "Frequency", Role::Input, Quantity::Frequency, {}, nullptr, nullptr, typeBits({1}), "Edit280"},
+    {"er_effective", "Edit150", "Er Eff", Role::Input, Quantity::Permittivity},
+    {"wavelength", "Edit104", "Wavelength", Role::Result, Quantity::Length, {"Inches", "cm"}, "%.5f Inches", "%.5f cm"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType};
+
 }  // namespace
 
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule wavelengthModule;
 const CalculatorModule wavelengthModule{
     .panel = "panels/wavelength.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeWavelength,
     .layers = {.items = {"Microstrip", "Stripline"}, .selection = 0},

@@ -155,16 +155,6 @@ void link(App& app, Component& label, const char* target) {
     label.onClick = [a, target] { a->platform.open(target); };
 }
 
-void unitCaptions(App& app, bool metric) {
-    ConversionPanel& p = app.panel<ConversionPanel>();
-    unitCaption(p.Edit82, metric, "mils", "mm");
-    unitCaption(p.Edit83, metric, "mm", "mils");
-    unitCaption(p.Edit144, metric, "in", "um");
-    unitCaption(p.Edit145, metric, "um", "in");
-    unitCaption(p.Edit86, metric, "°F", "°C");
-    unitCaption(p.Edit87, metric, "°C", "°F");
-}
-
 // The distance converts without its change event: a recalculation in the
 // middle of the units switch would run with the other panels' lengths not yet
 // converted. The switch recalculates once at its end.
@@ -188,6 +178,29 @@ void fillEmptyFields(App& app) {
         if (f->text().empty()) f->setText("0");
 }
 
+// Each converter turns the unit system's unit into the other's.
+constexpr Field kFields[] = {
+    {"distance", "Edit80", "Distance Conversion: Input", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit82", nullptr, Conversion::Hook},
+    {"temperature", "Edit85", "Temperature Conversion: Input", Role::Input, Quantity::Temperature, {"°F", "°C"}, nullptr, nullptr, 0, "Edit86"},
+    {"gain_db", "Edit167", "Gain in dB", Role::Input, Quantity::Number, {"dB"}},
+    {"dbm_in", "Edit174", "dBm In", Role::Input, Quantity::Power, {"dBm"}},
+    {"volts_in", "Edit176", "Volts In", Role::Input, Quantity::Voltage, {"V"}},
+    {"real", "Edit215", "Real Value", Role::Input},
+    {"imaginary", "Edit216", "j Value", Role::Input},
+    {"degrees", "Edit219", "Degrees", Role::Input, Quantity::Angle},
+    {"distance_out", "Edit81", "Distance Conversion: Output", Role::Result, Quantity::Length, {"mm", "mils"}, "%.4f", nullptr, 0, "Edit83"},
+    {"distance_out_second", "Edit142", "Distance Conversion: Output 2", Role::Result, Quantity::Length, {"in", "um"}, "%.4f", nullptr, 0, "Edit144"},
+    {"distance_out_third", "Edit143", "Distance Conversion: Output 3", Role::Result, Quantity::Length, {"um", "in"}, "%.4f", nullptr, 0, "Edit145"},
+    {"temperature_out", "Edit84", "Temperature Conversion: Output", Role::Result, Quantity::Temperature, {"°C", "°F"}, "%0.2f", nullptr, 0, "Edit87"},
+    {"voltage_gain", "Edit166", "Voltage Gain", Role::Result, Quantity::Number, {"A"}, "%.4f"},
+    {"dbm_out", "Edit175", "dBm Out", Role::Result, Quantity::Power, {"dBm"}},
+    {"volts_out", "Edit177", "Volts Out", Role::Result, Quantity::Voltage, {"V"}, "%.4f"},
+    {"magnitude", "Edit217", "Magnitude", Role::Result, Quantity::Number, {}, "%.4f"},
+    {"angle", "Edit218", "Angle (Degrees)", Role::Result, Quantity::Angle, {}, "%.4f"},
+    {"radians", "Edit220", "Radians", Role::Result, Quantity::Angle, {}, "%.4f"},
+};
+constexpr FieldTable kFieldTable{kFields};
+
 void install(App& app) {
     ConversionPanel& p = app.bindPanel<ConversionPanel>();
     App* a = &app;
@@ -209,9 +222,9 @@ void install(App& app) {
 extern const CalculatorModule conversionModule;
 const CalculatorModule conversionModule{
     .panel = "panels/conversion.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeConversion,
-    .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
     .manualFrames = {.apply = true},
     .fillEmptyFields = fillEmptyFields,

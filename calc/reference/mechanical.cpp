@@ -71,12 +71,20 @@ void install(App& app) {
     p.ComboBox3.onChange = [a] { a->Button1Click(); };
 }
 
+// The wire gauge is picked from a list; its figures are texts of a chart
+// except the power transmission current.
+constexpr Field kFields[] = {
+    {"power_transmission_amps", "Edit141", "Max amps, power tx", Role::Result, Quantity::Current, {"Amps"}, "%0.3f Amps"},
+};
+constexpr FieldTable kFieldTable{kFields};
+
 }  // namespace
 
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule mechanicalModule;
 const CalculatorModule mechanicalModule{
     .panel = "panels/mechanical.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeMechanical,
     .unitCaptions = unitCaptions,

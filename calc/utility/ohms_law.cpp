@@ -286,12 +286,96 @@ void install(App& app) {
     p.RadioGroup23.onClick = [a, &p] { showRows(*a, p.parallel, p.RadioGroup23); };
 }
 
+// The types: the E-I-R group's "Solve For" (Volts, Amps, Ohms) times the
+// tab, the LED tab solving for its current counted as a sixth tab.
+constexpr int kTabTypes = 6;
+constexpr int kLedCurrent = 5;
+int fieldType(App& app) {
+    OhmsLawPanel& p = app.panel<OhmsLawPanel>();
+    const int mode = std::clamp(p.RadioGroup13.itemIndex(), 0, 2);
+    int tab = p.TabControl3.itemIndex();
+    if (tab == LedBias && p.CheckBox6.checked()) tab = kLedCurrent;
+    return mode * kTabTypes + tab;
+}
+constexpr std::uint32_t modeBits(int mode) {
+    std::uint32_t bits = 0;
+    for (int t = 0; t < kTabTypes; ++t) bits |= 1u << (mode * kTabTypes + t);
+    return bits;
+}
+constexpr std::uint32_t tabBits(int tab) { return typeBits({tab, kTabTypes + tab, 2 * kTabTypes + tab}); }
+constexpr std::uint32_t kSolveVolts = modeBits(0), kSolveAmps = modeBits(1), kSolveOhms = modeBits(2);
+constexpr std::uint32_t kLed = tabBits(LedBias), kLedI = tabBits(kLedCurrent), kSeries = tabBits(RSeries),
+                        kParallel = tabBits(RParallel), kPi = tabBits(PiPad), kT = tabBits(TPad);
+constexpr Unit kV{"Volts"}, kA{"Amps"}, kR{"Ohms"}, kW{"Watts"};
+constexpr Field kFields[] = {
+    // E - I - R.
+    {"volts", "Edit244", "Volts", Role::Result, Quantity::Voltage, kV, "%.3f", nullptr, kSolveVolts},
+    {"amps", "Edit244", "Amps", Role::Result, Quantity::Current, kA, "%.3f", nullptr, kSolveAmps},
+    {"ohms", "Edit244", "Ohms", Role::Result, Quantity::Resistance, kR, "%.3f", nullptr, kSolveOhms},
+    {"amps_in", "Edit245", "Amps", Role::Input, Quantity::Current, kA, nullptr, nullptr, kSolveVolts},
+    {"volts_in", "Edit245", "Volts", Role::Input, Quantity::Voltage, kV, nullptr, nullptr, kSolveAmps | kSolveOhms},
+    {"ohms_in", "Edit246", "Ohms", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kSolveVolts | kSolveAmps},
+    {"amps_second", "Edit246", "Amps", Role::Input, Quantity::Current, kA, nullptr, nullptr, kSolveOhms},
+    {"wattage", "Edit250", "Wattage", Role::Result, Quantity::Power, kW, "%.4f"},
+    // LED bias.
+    {"led_supply", "Edit236", "+V Value", Role::Input, Quantity::Voltage, kV, nullptr, nullptr, kLed | kLedI},
+    {"led_drop", "Edit238", "LED Voltage Drop", Role::Input, Quantity::Voltage, kV, nullptr, nullptr, kLed | kLedI},
+    {"led_current", "Edit239", "LED Current", Role::Input, Quantity::Current, {"mA"}, nullptr, nullptr, kLed},
+    {"led_resistor_in", "Edit239", "Resistor Value", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kLedI},
+    {"led_resistor", "Edit237", "Resistor Value", Role::Result, Quantity::Resistance, kR, "%.1f", nullptr, kLed},
+    {"led_current_result", "Edit237", "LED Current", Role::Result, Quantity::Current, {"mA"}, "%.1f", nullptr, kLedI},
+    {"led_resistor_power", "Edit299", "Resistor Power Dissipation", Role::Result, Quantity::Power, kW, "%.4f", nullptr, kLed | kLedI},
+    // R series.
+    {"series_voltage", "Edit252", "Voltage", Role::Input, Quantity::Voltage, kV, nullptr, nullptr, kSeries},
+    {"series_r1", "Edit253", "R1", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kSeries},
+    {"series_r2", "Edit254", "R2", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kSeries},
+    {"series_r3", "Edit255", "R3", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kSeries},
+    {"series_r4", "Edit256", "R4", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kSeries},
+    {"series_r1_drop", "Edit262", "R1 Voltage Drop", Role::Result, Quantity::Voltage, {"V"}, "%.3f", nullptr, kSeries},
+    {"series_r2_drop", "Edit263", "R2 Voltage Drop", Role::Result, Quantity::Voltage, {"V"}, "%.3f", nullptr, kSeries},
+    {"series_r3_drop", "Edit264", "R3 Voltage Drop", Role::Result, Quantity::Voltage, {"V"}, "%.4f", nullptr, kSeries},
+    {"series_r4_drop", "Edit265", "R4 Voltage Drop", Role::Result, Quantity::Voltage, {"V"}, "%.4f", nullptr, kSeries},
+    {"series_r1_power", "Edit301", "R1 Power", Role::Result, Quantity::Power, {"W"}, "%.3f", nullptr, kSeries},
+    {"series_r2_power", "Edit302", "R2 Power", Role::Result, Quantity::Power, {"W"}, "%.3f", nullptr, kSeries},
+    {"series_r3_power", "Edit303", "R3 Power", Role::Result, Quantity::Power, {"W"}, "%.3f", nullptr, kSeries},
+    {"series_r4_power", "Edit304", "R4 Power", Role::Result, Quantity::Power, {"W"}, "%.3f", nullptr, kSeries},
+    // R parallel.
+    {"parallel_voltage", "Edit309", "Voltage", Role::Input, Quantity::Voltage, kV, nullptr, nullptr, kParallel},
+    {"parallel_r1", "Edit310", "R1", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kParallel},
+    {"parallel_r2", "Edit311", "R2", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kParallel},
+    {"parallel_r3", "Edit312", "R3", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kParallel},
+    {"parallel_r4", "Edit313", "R4", Role::Input, Quantity::Resistance, kR, nullptr, nullptr, kParallel},
+    {"parallel_r1_current", "Edit319", "R1 Current", Role::Result, Quantity::Current, {"A"}, "%.4f", nullptr, kParallel},
+    {"parallel_r2_current", "Edit320", "R2 Current", Role::Result, Quantity::Current, {"A"}, "%.4f", nullptr, kParallel},
+    {"parallel_r3_current", "Edit321", "R3 Current", Role::Result, Quantity::Current, {"A"}, "%.4f", nullptr, kParallel},
+    {"parallel_r4_current", "Edit322", "R4 Current", Role::Result, Quantity::Current, {"A"}, "%.4f", nullptr, kParallel},
+    {"parallel_r1_power", "Edit327", "R1 Power", Role::Result, Quantity::Power, {"W"}, "%.4f", nullptr, kParallel},
+    {"parallel_r2_power", "Edit328", "R2 Power", Role::Result, Quantity::Power, {"W"}, "%.4f", nullptr, kParallel},
+    {"parallel_r3_power", "Edit329", "R3 Power", Role::Result, Quantity::Power, {"W"}, "%.4f", nullptr, kParallel},
+    {"parallel_r4_power", "Edit330", "R4 Power", Role::Result, Quantity::Power, {"W"}, "%.4f", nullptr, kParallel},
+    // PI and T pads.
+    {"pi_attenuation", "Edit288", "Attenuation", Role::Input, Quantity::Number, {"dB"}, nullptr, nullptr, kPi},
+    {"pi_zin", "Edit281", "Zin", Role::Input, Quantity::Impedance, kR, nullptr, nullptr, kPi},
+    {"pi_zout", "Edit282", "Zout", Role::Input, Quantity::Impedance, kR, nullptr, nullptr, kPi},
+    {"pi_r1", "Edit283", "R1", Role::Result, Quantity::Resistance, kR, "%.2f Ohms", nullptr, kPi},
+    {"pi_r2", "Edit284", "R2", Role::Result, Quantity::Resistance, kR, "%.2f Ohms", nullptr, kPi},
+    {"pi_r3", "Edit285", "R3", Role::Result, Quantity::Resistance, kR, "%.2f Ohms", nullptr, kPi},
+    {"t_attenuation", "Edit290", "Attenuation", Role::Input, Quantity::Number, {"dB"}, nullptr, nullptr, kT},
+    {"t_zin", "Edit292", "Zin", Role::Input, Quantity::Impedance, kR, nullptr, nullptr, kT},
+    {"t_zout", "Edit294", "Zout", Role::Input, Quantity::Impedance, kR, nullptr, nullptr, kT},
+    {"t_r1", "Edit295", "R1", Role::Result, Quantity::Resistance, kR, "%.2f Ohms", nullptr, kT},
+    {"t_r2", "Edit296", "R2", Role::Result, Quantity::Resistance, kR, "%.2f Ohms", nullptr, kT},
+    {"t_r3", "Edit297", "R3", Role::Result, Quantity::Resistance, kR, "%.2f Ohms", nullptr, kT},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType};
+
 }  // namespace
 
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule ohmsLawModule;
 const CalculatorModule ohmsLawModule{
     .panel = "panels/ohms_law.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeOhmsLaw,
     .inputs = {.units = Enable::Off},

@@ -7,7 +7,6 @@
 #include "core/checks.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
-#include "core/units.h"
 #include "calc/utility/pdn_model.h"
 
 namespace tv {
@@ -76,18 +75,29 @@ void CheckBox4Click(App& app) {
     if (!dc) app.Button1Click();
 }
 
-void unitCaptions(App& app, bool metric) {
-    PdnPanel& p = app.panel<PdnPanel>();
-    unitCaption(p.Edit231, metric, "Sq.In", "Sq.mm");
-    unitCaption(p.Edit232, metric);
-}
-
+// The plane's area converts between square inches and square millimetres,
+// before the distance.
 void unitConversions(App& app, bool metric) {
     PdnPanel& p = app.panel<PdnPanel>();
     const double area = app.num(p.Edit228);
     app.writeNumber(p.Edit228, metric ? pdn::squareInchesToSquareMm(area) : pdn::squareMmToSquareInches(area));
-    convertLength(app, p.Edit229, metric);
 }
+
+constexpr Field kFields[] = {
+    {"supply_voltage", "Edit105", "Supply Voltage", Role::Input, Quantity::Voltage, {"VDC"}},
+    {"max_current", "Edit108", "Maximum Current", Role::Input, Quantity::Current, {"Amps"}},
+    {"transient", "Edit110", "Transient Percentage", Role::Input, Quantity::Percent, {"%"}},
+    {"noise_margin", "Edit106", "Total Noise margin", Role::Input, Quantity::Percent, {"%"}},
+    {"ac_allocation", "Edit107", "AC Allocation of Margin", Role::Input, Quantity::Percent, {"%"}},
+    {"plane_area", "Edit228", "Area of plane", Role::Input, Quantity::Area, {"Sq.In", "Sq.mm"}, nullptr, nullptr, 0, "Edit231", nullptr, Conversion::Hook},
+    {"plane_distance", "Edit229", "Distance between planes", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit232"},
+    {"frequency", "Edit234", "Frequency", Role::Input, Quantity::Frequency, {"MHz"}},
+    {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
+    {"target_impedance", "Edit109", "Target PDN Impedance", Role::Result, Quantity::Impedance, {"Ohms"}, "%.5f Ohms"},
+    {"plane_capacitance", "Edit230", "Total Plane Capacitance", Role::Result, Quantity::Capacitance, {"pF"}, "%.2f pF"},
+    {"capacitive_reactance", "Edit235", "Capacitive Reactance", Role::Result, Quantity::Impedance, {"Ohms"}, "%.4f Ohms"},
+};
+constexpr FieldTable kFieldTable{kFields};
 
 void install(App& app) {
     PdnPanel& p = app.bindPanel<PdnPanel>();
@@ -101,9 +111,9 @@ void install(App& app) {
 extern const CalculatorModule pdnModule;
 const CalculatorModule pdnModule{
     .panel = "panels/pdn.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputePdn,
-    .unitCaptions = unitCaptions,
     .unitConversions = unitConversions,
     .inputs = {.erLabel = Enable::On, .tgLabel = Enable::On, .material = Enable::On, .er = Enable::On,
                .tg = Enable::On},

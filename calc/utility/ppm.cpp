@@ -41,12 +41,26 @@ void ComputePpm(App& app) {
 
 void install(App& app) { app.bindPanel<PpmPanel>(); }
 
+constexpr Field kFields[] = {
+    {"center_frequency", "Edit170", "PPM to Hertz: Center Frequency", Role::Input, Quantity::Frequency, {"Hz"}},
+    {"ppm", "Edit171", "PPM Value", Role::Input, Quantity::Number, {"PPM"}},
+    {"center_frequency_2", "Edit181", "Hertz to PPM: Center Frequency", Role::Input, Quantity::Frequency, {"Hz"}},
+    {"max_frequency_in", "Edit182", "Hertz to PPM: Maximum Frequency", Role::Input, Quantity::Frequency, {"Hz"}},
+    {"variation", "Edit172", "PPM to Hertz: Variation of Frequency", Role::Result, Quantity::Frequency, {"Hz"}, "%0.5f"},
+    {"max_frequency", "Edit173", "PPM to Hertz: Maximum Frequency", Role::Result, Quantity::Frequency, {"Hz"}, "%0.5f"},
+    {"min_frequency", "Edit180", "Minimum Frequency", Role::Result, Quantity::Frequency, {"Hz"}, "%0.5f"},
+    {"variation_2", "Edit183", "Hertz to PPM: Variation of Frequency", Role::Result, Quantity::Frequency, {"Hz"}, "%0.5f"},
+    {"ppm_result", "Edit184", "Hertz to PPM: PPM Value", Role::Result, Quantity::Number, {"PPM"}, "%0.5f"},
+};
+constexpr FieldTable kFieldTable{kFields};
+
 }  // namespace
 
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule ppmModule;
 const CalculatorModule ppmModule{
     .panel = "panels/ppm.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputePpm,
     .inputs = {.units = Enable::Off},

@@ -74,12 +74,24 @@ void install(App& app) {
     p.RadioGroup18.onClick = [a, &p] { selectUnit(*a, p.RadioGroup18, p.Edit277, kInductanceUnits); };
 }
 
+// Frequency, capacitance and inductance are in the units picked beside them.
+constexpr Field kFields[] = {
+    {"frequency", "Edit270", "Frequency", Role::Input, Quantity::Frequency, {}, nullptr, nullptr, 0, "Edit278"},
+    {"capacitance", "Edit271", "Capacitance", Role::Input, Quantity::Capacitance, {}, nullptr, nullptr, 0, "Edit276"},
+    {"inductance", "Edit272", "Inductance", Role::Input, Quantity::Inductance, {}, nullptr, nullptr, 0, "Edit277"},
+    {"xc", "Edit273", "Xc", Role::Result, Quantity::Impedance, {"Ohms"}, "%.4f Ohms"},
+    {"xl", "Edit274", "Xl", Role::Result, Quantity::Impedance, {"Ohms"}, "%.4f Ohms"},
+    {"resonant_frequency", "Edit275", "Resonant Frequency", Role::Result, Quantity::Frequency, {"Hz"}, "%.4f Hz"},
+};
+constexpr FieldTable kFieldTable{kFields};
+
 }  // namespace
 
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule reactanceModule;
 const CalculatorModule reactanceModule{
     .panel = "panels/reactance.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeReactance,
     .inputs = {.units = Enable::Off},

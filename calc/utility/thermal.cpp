@@ -37,12 +37,24 @@ void ComputeThermal(App& app) {
 
 void install(App& app) { app.bindPanel<ThermalPanel>(); }
 
+constexpr Field kFields[] = {
+    {"device_thermal_resistance", "Edit116", "Device Thermal Resistance", Role::Input, Quantity::ThermalResistance, {"°C/W"}},
+    {"device_power", "Edit117", "Device Junction Temperature: Device Power Dissipation", Role::Input, Quantity::Power, {"Watts"}},
+    {"heat_sink_thermal_resistance", "Edit121", "Heat Sink Thermal Resistance", Role::Input, Quantity::ThermalResistance, {"°C/W"}},
+    {"heat_sink_power", "Edit124", "Heat Sink Selection: Device Power Dissipation", Role::Input, Quantity::Power, {"Watts"}},
+    {"ambient_temp", "Edit2", "Ambient Temp", Role::Input, Quantity::Temperature, {"°C"}},
+    {"junction_temp", "Edit119", "Device Junction Temp", Role::Result, Quantity::Temperature, {"°C"}, "%.3f °C"},
+    {"heat_sink_temp", "Edit123", "Heat Sink Junction Temp", Role::Result, Quantity::Temperature, {"°C"}, "%.3f °C"},
+};
+constexpr FieldTable kFieldTable{kFields};
+
 }  // namespace
 
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule thermalModule;
 const CalculatorModule thermalModule{
     .panel = "panels/thermal.win",
+    .fields = &kFieldTable,
     .install = install,
     .compute = ComputeThermal,
     .inputs = {.ambient = Enable::On, .units = Enable::Off},

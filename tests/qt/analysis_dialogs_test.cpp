@@ -125,7 +125,10 @@ TEST_F(AnalysisDialogs, SweepPlotsEachResultWithGapsAndHandsOnTheTable) {
         const QList<QPointF> current = chart->plotted(0), resistance = chart->plotted(1);
         ASSERT_EQ(current.size(), 5);
         ASSERT_EQ(resistance.size(), 5);
-        EXPECT_EQ(current[0], QPointF(10, 1.4586));  // the start-up window's own result
+        // The start-up window's own result, at full precision.
+        EXPECT_EQ(current[0].x(), 10);
+        EXPECT_NEAR(current[0].y(), 1.4586, 5e-5);
+        EXPECT_NE(current[0].y(), 1.4586);
         for (int i = 0; i < 5; ++i) EXPECT_DOUBLE_EQ(current[i].x(), 10.0 * (i + 1));
         for (int i = 1; i < 5; ++i) {
             EXPECT_GT(current[i].y(), current[i - 1].y());        // wider carries more
@@ -151,7 +154,8 @@ TEST_F(AnalysisDialogs, SweepPlotsEachResultWithGapsAndHandsOnTheTable) {
         ASSERT_EQ(lines.size(), 7);
         EXPECT_EQ(lines[0], "Conductor Width (mils)\tConductor Current (Amps)\tConductor DC Resistance (Ohms)");
         EXPECT_EQ(lines[1], "0\t\t");
-        EXPECT_TRUE(lines[2].startsWith("10\t1.4586\t"));
+        EXPECT_TRUE(lines[2].startsWith("10\t1.458")) << lines[2].toStdString();
+        EXPECT_GT(lines[2].section('\t', 1, 1).size(), 6);  // more digits than shown
 
         const QString csv = dir.filePath("sweep.csv");
         ASSERT_TRUE(d.saveCsvTo(csv));
@@ -162,7 +166,29 @@ TEST_F(AnalysisDialogs, SweepPlotsEachResultWithGapsAndHandsOnTheTable) {
     withDialog<tv::SweepDialog>("Sweep1", [&](tv::SweepDialog& d) {
         EXPECT_EQ(part<QLineEdit>(d, "to")->text(), "50");
         EXPECT_EQ(part<QSpinBox>(d, "steps")->value(), 5);
-        EXPECT_EQ(part<QListWidget>(d, "results")->item(2)->checkState(), Qt::Checked);  // the current
+        QListWidget* results = part<QListWidget>(d, "results");
+        const auto current = results->findItems("Conductor Current (Amps)", Qt::MatchExactly);
+        ASSERT_EQ(current.size(), 1);
+        EXPECT_EQ(current[0]->checkState(), Qt::Checked);
+    });
+}
+
+TEST_F(AnalysisDialogs, OnDifferentialPairsGoalSeekOffersZdiffFirstAndOnlyThePairsFields) {
+    windows->main().actionOf(app->c("DifferentialPairs1"))->trigger();
+    withDialog<tv::GoalSeekDialog>("GoalSeek1", [&](tv::GoalSeekDialog& d) {
+        auto items = [](QComboBox* box) {
+            QStringList out;
+            for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+            return out;
+        };
+        QComboBox* result = part<QComboBox>(d, "result");
+        EXPECT_EQ(result->currentText(), "Zdifferential (Ohms)");
+        EXPECT_EQ(items(result), QStringList({"Zdifferential (Ohms)", "Zo (Ohms)", "+ Tolerance of Zdiff (Ohms)",
+                                              "- Tolerance of Zdiff (Ohms)", "W/H", "S/H"}));
+        EXPECT_EQ(items(part<QComboBox>(d, "input")),
+                  QStringList({"Conductor Width (W) (mils)", "Conductor Spacing (S) (mils)",
+                               "Conductor Height (H) (mils)", "Target Zdiff (Ohms)", "Er"}));
+        EXPECT_EQ(part<QLineEdit>(d, "target")->text(), "100.979");
     });
 }
 

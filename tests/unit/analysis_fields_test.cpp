@@ -1,5 +1,5 @@
-// The fields goal seek and sweep offer, found in the window as the user sees
-// it; result texts read as number and unit; a sweep that is stopped; the
+// The fields goal seek and sweep offer, from the current calculator's field
+// table; the full-precision number beside a result's text; a sweep that is stopped; the
 // sweep's table; the Tools menu's two windows.
 #include <gtest/gtest.h>
 
@@ -31,26 +31,30 @@ struct Conductor : HeadlessApp {
     Conductor() { SelectProgramFunction(app, indexOf(Fn::Conductor)); }
 };
 
-TEST(AnalysisFields, ConductorPanelThenSharedGroupsByCaptionAndUnit) {
+TEST(AnalysisFields, OnlyTheCalculatorsOwnFieldsOfItsTypeByCaptionAndUnit) {
     Conductor h;
     AnalysisFields f = analysisFields(h.app);
-    // Hidden rows (parallel count, distance to plane) and the disabled Er stay out.
+    // Hidden rows (parallel count, distance to plane) and the disabled Er stay
+    // out, and so does everything of the shared Information group.
     EXPECT_EQ(labels(f.inputs),
               (std::vector<std::string>{"Conductor Width (mils)", "Conductor Length (mils)", "PCB Thickness (mils)",
-                                        "Frequency (MHz)", "Tg (°C)", "Temp Rise (°C)", "Ambient Temp (°C)"}));
-    const AnalysisField* current = named(f.results, "Edit17");
-    ASSERT_NE(current, nullptr);
-    EXPECT_EQ(current->label(), "Conductor Current (Amps)");
-    EXPECT_EQ(named(f.results, "Edit134")->label(), "Skin Depth Percentage (%)");  // "100%"
-    EXPECT_EQ(named(f.results, "Label110")->label(), "Via Thermal Resistance");     // "N/A"
-    // The same caption twice is told apart by the groups.
-    EXPECT_EQ(named(f.results, "Label2")->caption, "Temp Rise (°C): Temp in (°F)");
-    EXPECT_EQ(named(f.results, "Label4")->caption, "Ambient Temp (°C): Temp in (°F)");
-    // Units boxes, unit captions and a field of another panel are no results.
-    for (const char* no : {"Edit57", "Edit131", "Edit160"}) EXPECT_EQ(named(f.results, no), nullptr) << no;
+                                        "Frequency (MHz)", "Temp Rise (°C)", "Ambient Temp (°C)"}));
+    ASSERT_FALSE(f.results.empty());
+    EXPECT_EQ(f.results[0].label(), "Conductor Current (Amps)");
+    EXPECT_EQ(named(f.results, "Edit134")->label(), "Skin Depth Percentage (%)");
+    for (const char* shared : {"Label110", "Label285", "Label2", "Label4", "Label56"})
+        EXPECT_EQ(named(f.results, shared), nullptr) << shared;
+
+    // Solving for the width turns the width into a current and the current
+    // into a width.
+    h.app.Form6.get("RadioGroup1").setItemIndex(1);
+    h.app.c("RadioGroup8").setItemIndex(1);
+    f = analysisFields(h.app);
+    EXPECT_EQ(f.inputs[0].label(), "Conductor Current (Amps)");
+    EXPECT_EQ(f.results[0].label(), "Conductor Width (mils)");
 }
 
-TEST(AnalysisFields, FollowWhatTheWindowShows) {
+TEST(AnalysisFields, FollowTheTypeTheUnitsAndWhatTheWindowShows) {
     Conductor h;
     user::pick(h.app, h.app.c("RadioGroup15"), 1);  // parallel conductors
     user::pick(h.app, h.app.c("RadioGroup6"), 1);   // metric
@@ -58,25 +62,48 @@ TEST(AnalysisFields, FollowWhatTheWindowShows) {
     EXPECT_EQ(labels(f.inputs)[0], "Conductor Width (mm)");
     ASSERT_NE(named(f.inputs, "Edit128"), nullptr);
     EXPECT_EQ(named(f.inputs, "Edit128")->label(), "Parallel Conductor Count");
-    EXPECT_EQ(named(f.inputs, "Edit15") + 3, named(f.inputs, "Edit128"));  // in reading order
 
-    // Captions above the field, and past a result standing to the left.
-    SelectProgramFunction(h.app, indexOf(Fn::Via));
-    f = analysisFields(h.app);
-    ASSERT_NE(named(f.inputs, "Edit7"), nullptr);
-    EXPECT_EQ(named(f.inputs, "Edit7")->label(), "Er");
-    EXPECT_EQ(named(f.inputs, "Edit4")->label(), "Internal Pad Diameter (mm)");
-    EXPECT_EQ(named(f.results, "Label72")->caption, "Via Voltage Drop");
-
-    // Without a label, a short hint names the field; fixed notes that start
-    // with a number are no results.
+    // Differential pairs: Zdiff is the main result; Zo only where shown; the
+    // heights named as the geometry names them.
     SelectProgramFunction(h.app, indexOf(Fn::DifferentialPairs));
     f = analysisFields(h.app);
-    ASSERT_NE(named(f.results, "Edit30"), nullptr);
-    EXPECT_EQ(named(f.results, "Edit30")->label(), "+ Tolerance of Zdiff (Ohms)");
-    EXPECT_EQ(named(f.results, "Label88"), nullptr);  // "0.1 < W/H < 3.0"
-    ASSERT_NE(named(f.results, "Label49"), nullptr);  // W/H itself
-    EXPECT_EQ(named(f.results, "Label49")->label(), "W/H");
+    EXPECT_EQ(labels(f.results), (std::vector<std::string>{"Zdifferential (Ohms)", "Zo (Ohms)", "+ Tolerance of Zdiff (Ohms)",
+                                                          "- Tolerance of Zdiff (Ohms)", "W/H", "S/H"}));
+    EXPECT_EQ(labels(f.inputs), (std::vector<std::string>{"Conductor Width (W) (mm)", "Conductor Spacing (S) (mm)",
+                                                         "Conductor Height (H) (mm)", "Target Zdiff (Ohms)", "Er"}));
+    user::pick(h.app, h.app.shared().RadioGroup3, 2);  // edge-coupled internal, asymmetric
+    f = analysisFields(h.app);
+    EXPECT_EQ(named(f.inputs, "Edit27")->caption, "Conductor Height (H1)");
+    EXPECT_EQ(named(f.inputs, "Edit32")->caption, "Conductor Height (H2)");
+    user::pick(h.app, h.app.shared().RadioGroup3, 4);  // broadside, shielded: no Zo
+    f = analysisFields(h.app);
+    EXPECT_EQ(named(f.results, "Edit28"), nullptr);
+    EXPECT_EQ(f.results[0].component->name(), "Edit29");
+
+    // Via properties: the via's own fields, its lines of the Information
+    // group by what they are, not the via count beside them.
+    SelectProgramFunction(h.app, indexOf(Fn::Via));
+    f = analysisFields(h.app);
+    ASSERT_NE(named(f.inputs, "Edit4"), nullptr);
+    EXPECT_EQ(named(f.inputs, "Edit4")->label(), "Internal Pad Diameter (mm)");
+    EXPECT_EQ(named(f.inputs, "Edit227"), nullptr);
+    ASSERT_NE(named(f.results, "Label285"), nullptr);
+    EXPECT_EQ(named(f.results, "Label285")->label(), "Thermal Resistance per Via (°C/W)");
+    EXPECT_EQ(f.results[0].label(), "Via Current (Amps)");
+}
+
+TEST(AnalysisFields, ResultsKeepTheirFullPrecisionBesideTheirText) {
+    Conductor h;
+    Component& current = h.app.c("Edit17");
+    EXPECT_EQ(current.text(), "1.4586 Amps");
+    const double full = resultValue(current);
+    EXPECT_NEAR(full, 1.4586, 5e-5);
+    EXPECT_NE(full, 1.4586);  // more digits than the text shows
+    // Any other text replaces the number, and a text alone is read as shown.
+    current.setText("N/A");
+    EXPECT_TRUE(std::isnan(resultValue(current)));
+    current.setText("2.5 Amps");
+    EXPECT_EQ(resultValue(current), 2.5);
 }
 
 TEST(ResultText, NumberAndUnit) {
@@ -109,7 +136,7 @@ TEST(Sweep, StoppedByItsProgressKeepsThePointsReachedAndRestoresTheWindow) {
     EXPECT_EQ(told, (std::vector<int>{1, 2, 3}));
     ASSERT_EQ(points.size(), 3u);
     EXPECT_DOUBLE_EQ(points[2].input, 30);
-    EXPECT_DOUBLE_EQ(points[0].results[0], 1.4586);
+    EXPECT_NEAR(points[0].results[0], 1.4586, 5e-5);
     EXPECT_EQ(width.text(), "10");
     EXPECT_EQ(h.app.c("Edit17").text(), "1.4586 Amps");
 }
