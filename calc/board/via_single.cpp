@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/app.h"
+#include "calc/conductor/conductor_model.h"
 #include "calc/conductor/ipc_charts.h"
 #include "core/checks.h"
 #include "calc/board/via.h"
@@ -96,19 +97,18 @@ void computeSingleVia(App& app, bool metric, int layer, const Reading& r) {
     fieldQuantities(app, metric, layer, r);
 
     // The metric resistivity takes the length in mm over the area in sq mils.
-    double rho = correctedResistivity(app.temp.conductorTemp, metric);
-    double resistance = rho * r.height / areaSqMils;
-    viaPanel(app).Edit49.setText(resultText("%.5f Ohms", resistance));
-    double power = current * current * resistance;
-    viaPanel(app).Edit50.setText(resultText("%.5f Watts", power));
-    app.shared().Label56.setCaption(resultText("%.4f dBm", 10 * std::log10(power / 0.001)));
+    const ConductorLosses losses =
+        conductorLosses(copperResistivity(app.temp.conductorTemp, metric), r.height, areaSqMils, current);
+    viaPanel(app).Edit49.setText(resultText("%.5f Ohms", losses.resistance));
+    viaPanel(app).Edit50.setText(resultText("%.5f Watts", losses.power));
+    app.shared().Label56.setCaption(resultText("%.4f dBm", losses.dBm));
 
     double heightMils = metric ? r.height / kMmPerInch * 1000 : r.height;
     double thermal = thermalResistance(heightMils, areaSqMils);
     app.shared().Label110.setCaption(resultText("%.1f °C/W", thermal));
     app.shared().Label285.setCaption(resultText("%.1f °C/W per via", thermal / viaCount(app)));
 
-    app.shared().Label72.setCaption(resultText("%.4f mV", current * resistance * 1000));
+    app.shared().Label72.setCaption(resultText("%.4f mV", losses.voltage * 1000));
 }
 
 }  // namespace tv::via
