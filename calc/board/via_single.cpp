@@ -54,7 +54,7 @@ void fieldQuantities(App& app, bool metric, int layer, const Reading& r) {
     }
     double c = layer == MultiLayer ? capacitance(r.er, height, pad, opening) : 1.0;
     double f = resonantFrequency(l, c);
-    double z = impedance(l, c);
+    double z = lineImpedance(impedance(l, c));
     double t = stepResponse(c, z);
     // Corrections within one run can leave the opening no wider than the pad:
     // with no capacitance there is no resonance, impedance or step response.
