@@ -185,7 +185,17 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
         }
         case Kind::ComboBox: {
             auto* w = new QComboBox(parent);
-            w->setEditable(false);
+            w->setEditable(c.editable);
+            if (c.editable) {
+                // What is typed stays as typed: no completion, no new item,
+                // and Enter does not pick the item that reads the same.
+                w->setCompleter(nullptr);
+                w->setInsertPolicy(QComboBox::NoInsert);
+                w->setDuplicatesEnabled(true);
+                connect(w->lineEdit(), &QLineEdit::textEdited, this, [this, cp](const QString& t) {
+                    owner_.input([&] { user::typeText(app_, *cp, t.toStdString()); });
+                });
+            }
             connect(w, &QComboBox::activated, this, [this, cp](int i) {
                 owner_.input([&] { user::pick(app_, *cp, i); });
                 apply(*cp, Prop::Index);
@@ -419,10 +429,14 @@ void FormView::applyIndex(Component& c, QWidget* w) {
         case Kind::RadioGroup: static_cast<RadioGroupBox*>(w)->setIndex(c.itemIndex()); break;
         case Kind::ComboBox: {
             auto* combo = static_cast<QComboBox*>(w);
+            const QString text = qs(c.text());
+            // A typed text is on screen already; leave the cursor where it is.
+            if (combo->isEditable() && c.itemIndex() < 0 && combo->currentText() == text) break;
             int index = c.itemIndex();
             // A text written without a pick still shows its item.
-            if (index < 0 && !c.text().empty()) index = combo->findText(qs(c.text()), Qt::MatchExactly);
+            if (index < 0 && !text.isEmpty()) index = combo->findText(text, Qt::MatchExactly);
             combo->setCurrentIndex(index);
+            if (combo->isEditable() && combo->currentText() != text) combo->setEditText(text);
             break;
         }
         case Kind::TabControl: static_cast<TabStrip*>(w)->setCurrent(c.itemIndex()); break;
