@@ -186,6 +186,8 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
         case Kind::ComboBox: {
             auto* w = new QComboBox(parent);
             w->setEditable(c.editable);
+            // Long lists (51 gauges, 44 materials) scroll.
+            w->setMaxVisibleItems(20);
             if (c.editable) {
                 // What is typed stays as typed: no completion, no new item,
                 // and Enter does not pick the item that reads the same.

@@ -1,7 +1,10 @@
 // The look and feel of the windows: Tab order, the main window's fixed size,
 // menu separators, message box icons, pictures on cards and the marks of the
 // dark themes.
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QMenu>
+#include <QScrollBar>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyle>
@@ -133,6 +136,20 @@ TEST_F(Windows, MessageBoxesShowTheIconThatFitsTheMessage) {
     EXPECT_EQ(icons.front(), QMessageBox::Warning);
     // Its buttons show their text alone.
     EXPECT_FALSE(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons));
+}
+
+TEST_F(Windows, LongDropDownListsShowTwentyItemsAndScroll) {
+    auto* materials = qobject_cast<QComboBox*>(widget("ComboBox1"));
+    ASSERT_TRUE(materials && materials->count() == 44);
+    materials->showPopup();
+    QApplication::processEvents();
+    QAbstractItemView* list = materials->view();
+    ASSERT_TRUE(list->isVisible());
+    const int row = list->sizeHintForRow(0);
+    EXPECT_GE(list->height(), 19 * row);
+    EXPECT_LE(list->height(), 22 * row);
+    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+    materials->hidePopup();
 }
 
 TEST_F(Windows, DiagramsSitOnACardUnderDarkThemesOnly) {
