@@ -12,7 +12,7 @@
 //   green takes the hue of the palette's accent;
 // - every text is set in the window's font family.
 // A document whose root carries class="own-colours" (a brand mark) keeps its
-// colours.
+// colours; so does an element that carries it.
 #include <QByteArray>
 #include <QColor>
 #include <QPalette>
