@@ -506,8 +506,27 @@ bool FormView::windowFilled() const {
     return names.empty() || app_.platform.activeStyle() == names.front();
 }
 
+const Component* FormView::unitTagHost(const Component& c) const {
+    if (c.kind() != Kind::Edit || !c.readOnly()) return nullptr;
+    const QRect r(c.left(), c.top(), c.width(), c.height());
+    for (const auto& other : form_.components()) {
+        const Component& o = *other;
+        if (&o == &c || o.kind() != Kind::Edit || o.parentName() != c.parentName()) continue;
+        const QRect host(o.left(), o.top(), o.width(), o.height());
+        if (host != r && host.contains(r)) return &o;
+    }
+    return nullptr;
+}
+
 void FormView::place(Component& c, QWidget* w) {
     QRect r(c.left(), c.top(), c.width(), c.height());
+    // A unit tag inside a field ends where the field's text ends, so
+    // that tags of different widths line up at the right; its own left
+    // counts only for its width.
+    if (const Component* host = unitTagHost(c)) {
+        r.moveRight(host->left() + host->width() - 4);
+        if (auto* tag = qobject_cast<QLineEdit*>(w)) tag->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     // Labels size themselves to their text, never smaller than designed.
     if (c.kind() == Kind::Label || c.kind() == Kind::StaticText) {
         QSize hint = w->sizeHint();
