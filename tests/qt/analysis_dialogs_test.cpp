@@ -194,7 +194,9 @@ TEST_F(AnalysisDialogs, LogarithmicSweepInADarkTheme) {
         // The grid shows on the dark plot.
         const double ground = chart->backgroundBrush().color().lightnessF();
         for (QAbstractAxis* a : chart->axes())
-            if (a->isGridLineVisible()) EXPECT_GT(a->gridLineColor().lightnessF() - ground, 0.15);
+            if (a->isGridLineVisible()) {
+                EXPECT_GT(a->gridLineColor().lightnessF() - ground, 0.15);
+            }
     });
 }
 
