@@ -214,11 +214,14 @@ Picture::Picture(QWidget* parent) : QWidget(parent) {}
 Picture::~Picture() = default;
 
 void Picture::setSvg(const QByteArray& svg) {
-    source_.clear();
+    source_ = svg;
     svg_.reset();
     cache_ = QPixmap();
     // Only a document that reads is kept.
-    if (!svg.isEmpty() && QSvgRenderer(svg).isValid()) source_ = svg;
+    if (QSvgRenderer* r = renderer(); r && !r->isValid()) {
+        source_.clear();
+        svg_.reset();
+    }
     update();
 }
 

@@ -158,6 +158,9 @@ TEST_F(Windows, PicturesTakeTheThemesColours) {
     auto* via = qobject_cast<tv::Picture*>(widget("Image7"));
     auto* logo = qobject_cast<tv::Picture*>(widget("Image6"));
     ASSERT_TRUE(via && logo && via->hasPicture() && logo->hasPicture());
+    tv::Picture broken(nullptr);
+    broken.setSvg("<svg width=");
+    EXPECT_FALSE(broken.hasPicture());
     // The drawing's corner is its ground: the field colour of the palette,
     // white on the plain theme, dark on a dark one; the logo's card likewise.
     auto corner = [](QWidget* w) { return w->grab().toImage().pixelColor(3, 3); };
