@@ -2,6 +2,8 @@
 // The validation kit of the calculators: input corrections with their
 // message and written-back text, and result texts that never show a
 // non-finite number.
+#include <limits>
+
 #include "core/app.h"
 
 namespace tv {
@@ -37,6 +39,10 @@ inline bool checkRange(App& app, Component& field, double v, const Limit& max, c
 inline bool correctLowEr(App& app, double er) {
     return er < 1 && correct(app, app.shared().Edit7, "Minimum dielectric constant value can't be less than 1", "1");
 }
+
+// An impedance of zero or below describes no line: it counts as no number, so
+// it and every value computed from it show "N/A".
+inline double lineImpedance(double ohms) { return ohms > 0 ? ohms : std::numeric_limits<double>::quiet_NaN(); }
 
 // Writes a result into an output field or label: the format with its unit, or
 // "N/A" for a value that is not finite. The field keeps the number itself

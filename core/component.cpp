@@ -121,6 +121,16 @@ void Component::setItemIndex(int index) {
     if (kind_ == Kind::RadioGroup && onClick) onClick();
 }
 
+void Component::typeComboText(const std::string& t) {
+    const bool deselected = index_ != -1;
+    index_ = -1;
+    if (t != text_) {
+        setText(t);  // observers see the text and the empty selection at once
+        return;
+    }
+    if (deselected) notify(Prop::Index);
+}
+
 std::string Component::panelText(size_t panel) const {
     return panel < items_.size() ? items_[panel] : std::string();
 }

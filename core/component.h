@@ -147,6 +147,9 @@ public:
     // Radio group: raises onClick when the index changes. Combo box: also sets
     // the text, raises nothing. Tab control: raises nothing.
     void setItemIndex(int index);
+    // Text typed into an editable combo box: it selects no item, even one
+    // that reads the same, and raises the change handler when it changes.
+    void typeComboText(const std::string& t);
     // Status bar panels.
     std::string panelText(size_t panel) const;
     void setPanelText(size_t panel, const std::string& text);
@@ -170,6 +173,9 @@ public:
     // Whether Tab stops at the control; unset, every input but a read-only
     // field takes a tab stop.
     std::optional<bool> tabStop;
+    // A combo box the user can type into; otherwise a drop-down list that
+    // only picks.
+    bool editable = false;
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& p);
 

@@ -146,6 +146,7 @@ void Form::apply(Component& c, const std::string& key, const std::string& value)
     else if (key == "maxlength") c.setMaxLength(integer(value));
     else if (key == "associate") c.associate = value;
     else if (key == "tabstop") c.tabStop = boolean(value);
+    else if (key == "editable") c.editable = boolean(value);
     else if (key == "picture") c.setPicture(value);
     else throw DescriptionError("unknown property " + key + " of " + c.name());
 }

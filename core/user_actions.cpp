@@ -29,7 +29,10 @@ std::string keptText(const Component& c, const std::string& text) {
 
 void typeText(App& app, Component& c, const std::string& text) {
     const std::string kept = keptText(c, text);
-    app.userAction([&] { c.setText(kept); });
+    app.userAction([&] {
+        if (c.kind() == Kind::ComboBox) c.typeComboText(kept);
+        else c.setText(kept);
+    });
 }
 
 void pressEnter(App& app, Component& c) {

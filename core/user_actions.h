@@ -13,7 +13,8 @@ class Component;
 
 namespace user {
 
-// Replaces the text of an edit, memo or combo box (change handler on change).
+// Replaces the text of an edit, memo or editable combo box (change handler on
+// change); a text typed into a combo box selects no item.
 void typeText(App& app, Component& c, const std::string& text);
 // The most characters a user can type into an edit field (its maximum length,
 // or the widget's own limit of 32767 when it has none); 0 for no limit.

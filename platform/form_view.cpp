@@ -185,7 +185,19 @@ QWidget* FormView::create(Component& c, QWidget* parent) {
         }
         case Kind::ComboBox: {
             auto* w = new QComboBox(parent);
-            w->setEditable(false);
+            w->setEditable(c.editable);
+            // Long lists (51 gauges, 44 materials) scroll.
+            w->setMaxVisibleItems(20);
+            if (c.editable) {
+                // What is typed stays as typed: no completion, no new item,
+                // and Enter does not pick the item that reads the same.
+                w->setCompleter(nullptr);
+                w->setInsertPolicy(QComboBox::NoInsert);
+                w->setDuplicatesEnabled(true);
+                connect(w->lineEdit(), &QLineEdit::textEdited, this, [this, cp](const QString& t) {
+                    owner_.input([&] { user::typeText(app_, *cp, t.toStdString()); });
+                });
+            }
             connect(w, &QComboBox::activated, this, [this, cp](int i) {
                 owner_.input([&] { user::pick(app_, *cp, i); });
                 apply(*cp, Prop::Index);
@@ -419,10 +431,14 @@ void FormView::applyIndex(Component& c, QWidget* w) {
         case Kind::RadioGroup: static_cast<RadioGroupBox*>(w)->setIndex(c.itemIndex()); break;
         case Kind::ComboBox: {
             auto* combo = static_cast<QComboBox*>(w);
+            const QString text = qs(c.text());
+            // A typed text is on screen already; leave the cursor where it is.
+            if (combo->isEditable() && c.itemIndex() < 0 && combo->currentText() == text) break;
             int index = c.itemIndex();
             // A text written without a pick still shows its item.
-            if (index < 0 && !c.text().empty()) index = combo->findText(qs(c.text()), Qt::MatchExactly);
+            if (index < 0 && !text.isEmpty()) index = combo->findText(text, Qt::MatchExactly);
             combo->setCurrentIndex(index);
+            if (combo->isEditable() && combo->currentText() != text) combo->setEditText(text);
             break;
         }
         case Kind::TabControl: static_cast<TabStrip*>(w)->setCurrent(c.itemIndex()); break;
@@ -490,8 +506,27 @@ bool FormView::windowFilled() const {
     return names.empty() || app_.platform.activeStyle() == names.front();
 }
 
+const Component* FormView::unitTagHost(const Component& c) const {
+    if (c.kind() != Kind::Edit || !c.readOnly()) return nullptr;
+    const QRect r(c.left(), c.top(), c.width(), c.height());
+    for (const auto& other : form_.components()) {
+        const Component& o = *other;
+        if (&o == &c || o.kind() != Kind::Edit || o.parentName() != c.parentName()) continue;
+        const QRect host(o.left(), o.top(), o.width(), o.height());
+        if (host != r && host.contains(r)) return &o;
+    }
+    return nullptr;
+}
+
 void FormView::place(Component& c, QWidget* w) {
     QRect r(c.left(), c.top(), c.width(), c.height());
+    // A unit tag inside a field ends where the field's text ends, so
+    // that tags of different widths line up at the right; its own left
+    // counts only for its width.
+    if (const Component* host = unitTagHost(c)) {
+        r.moveRight(host->left() + host->width() - 4);
+        if (auto* tag = qobject_cast<QLineEdit*>(w)) tag->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     // Labels size themselves to their text, never smaller than designed.
     if (c.kind() == Kind::Label || c.kind() == Kind::StaticText) {
         QSize hint = w->sizeHint();

@@ -60,6 +60,8 @@ private:
     bool windowFilled() const;
     QPalette groundOf(const Component& c) const;
     void place(Component& c, QWidget* w);
+    // The field a read-only field is drawn inside of (it is its unit tag), if any.
+    const Component* unitTagHost(const Component& c) const;
     void click(Component& c);
     // Tab order: the inputs in reading order; a radio group's buttons, made
     // anew with its items, are put back in their group's place.

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <map>
 
+#include "platform/theme_style.h"
 #include "platform/widgets.h"
 
 namespace tv {
@@ -32,8 +33,11 @@ void styleAxis(QAbstractAxis* axis) {
     font.setBold(true);
     axis->setTitleFont(font);
     axis->setTitleBrush(pal.color(QPalette::WindowText));
-    axis->setGridLineColor(pal.color(QPalette::Mid));
-    axis->setMinorGridLineColor(pal.color(QPalette::Midlight));
+    // The grid is the text colour faded into the plot's ground, so that it
+    // shows, quietly, on light and dark grounds alike.
+    const QColor ground = pal.color(QPalette::Base), ink = pal.color(QPalette::WindowText);
+    axis->setGridLineColor(mix(ground, ink, 0.25));
+    axis->setMinorGridLineColor(mix(ground, ink, 0.12));
     axis->setLinePenColor(pal.color(QPalette::Dark));
 }
 

@@ -101,6 +101,9 @@ ThemeStyle::ThemeStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
 int ThemeStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                           QStyleHintReturn* data) const {
     if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
+    // A drop-down list opens below its box, as long as its visible-item count
+    // allows, and scrolls the rest; not a menu over the whole screen.
+    if (hint == SH_ComboBox_Popup) return 0;
     return QProxyStyle::styleHint(hint, option, widget, data);
 }
 

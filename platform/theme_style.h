@@ -3,7 +3,8 @@
 // glance drawn so that they do on any palette. Menu separators are a plain
 // line; on dark palettes radio buttons show a clear ring and dot, check boxes
 // a filled box with its tick, and the selected tab is the page's colour with
-// an accent line while the others sit darker. Dialog buttons carry no icons.
+// an accent line while the others sit darker. Dialog buttons carry no icons,
+// and drop-down lists open as a scrolling list below their box.
 #include <QProxyStyle>
 
 namespace tv {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/picture_theme.h"
+
 class QRadioButton;
 class QButtonGroup;
 class QSvgRenderer;
@@ -126,9 +128,9 @@ private:
     bool pressed_ = false;
 };
 
-// An SVG picture scaled into the widget, keeping its proportions. A drawing on
-// a white ground (the diagrams) sits on a light card with a thin frame when
-// the window around it is dark, instead of glaring as a white box.
+// An SVG picture scaled into the widget, keeping its proportions, drawn in
+// the colours of its palette and the window's font (see picture_theme.h); a
+// theme change draws it anew.
 class Picture : public QWidget {
     Q_OBJECT
 public:
@@ -137,8 +139,6 @@ public:
     // An empty or unreadable document shows nothing.
     void setSvg(const QByteArray& svg);
     bool hasPicture() const;
-    // Whether the picture is drawn on a card (a light drawing on a dark window).
-    bool onCard() const;
 
 signals:
     void clicked();
@@ -149,12 +149,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    // The renderer of the document in the current palette and font.
+    QSvgRenderer* renderer();
+
+    QByteArray source_;
     std::unique_ptr<QSvgRenderer> svg_;
-    bool lightGround_ = false;
-    // The picture as last drawn, with the look it was drawn for.
+    PictureColours colours_;
+    QString family_;
+    // The picture as last drawn.
     QPixmap cache_;
-    bool cachedCard_ = false;
-    QColor cachedFrame_;
     bool pressed_ = false;
 };
 

@@ -384,7 +384,7 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
         need(2);
         if (!isInput(c.kind())) throw ScriptError(c.name() + " takes no text");
         // A drop-down list and a read-only field take no typing.
-        if (c.kind() == Kind::ComboBox) return fail(c.name() + " is a drop-down list (use pick)");
+        if (c.kind() == Kind::ComboBox && !c.editable) return fail(c.name() + " is a drop-down list (use pick)");
         if (c.readOnly()) return fail(c.name() + " is read-only");
         std::string kept = user::keptText(c, tok[2]);
         user::typeText(a, c, kept);

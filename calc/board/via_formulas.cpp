@@ -41,6 +41,8 @@ DifferentialVia differentialVia(double hole, double spacing, double h, double w,
     double k = std::log(x + std::sqrt(x * x - 1));  // acosh(x)
     double g = std::log((h + w) / (2 * hole));
     v.oddMode = 60 / std::sqrt(v.erAverage) * std::sqrt(g * k);
+    // A zero impedance (the openings as narrow as the hole) is no impedance.
+    if (v.oddMode <= 0) v.oddMode = std::nan("");
     v.differential = 2 * v.oddMode;
     v.erEffective = k / g * v.erAverage;
     v.stubInches = 0.84 / (std::sqrt(v.erEffective) * gbaud);

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/app.h"
+#include "calc/conductor/conductor_model.h"
 #include "calc/conductor/ipc_charts.h"
 #include "core/checks.h"
 #include "calc/board/via.h"
@@ -56,7 +57,7 @@ void fieldQuantities(App& app, bool metric, int layer, const Reading& r) {
     }
     double c = layer == MultiLayer ? capacitance(r.er, height, pad, opening) : 1.0;
     double f = resonantFrequency(l, c);
-    double z = impedance(l, c);
+    double z = lineImpedance(impedance(l, c));
     double t = stepResponse(c, z);
     // Corrections within one run can leave the opening no wider than the pad:
     // with no capacitance there is no resonance, impedance or step response.
@@ -97,19 +98,18 @@ void computeSingleVia(App& app, bool metric, int layer, const Reading& r) {
     fieldQuantities(app, metric, layer, r);
 
     // The metric resistivity takes the length in mm over the area in sq mils.
-    double rho = correctedResistivity(app.temp.conductorTemp, metric);
-    double resistance = rho * r.height / areaSqMils;
-    showResult(viaPanel(app).Edit49, "%.5f Ohms", resistance);
-    double power = current * current * resistance;
-    showResult(viaPanel(app).Edit50, "%.5f Watts", power);
-    showResult(app.shared().Label56, "%.4f dBm", 10 * std::log10(power / 0.001));
+    const ConductorLosses losses =
+        conductorLosses(copperResistivity(app.temp.conductorTemp, metric), r.height, areaSqMils, current);
+    showResult(viaPanel(app).Edit49, "%.5f Ohms", losses.resistance);
+    showResult(viaPanel(app).Edit50, "%.5f Watts", losses.power);
+    showResult(app.shared().Label56, "%.4f dBm", losses.dBm);
 
     double heightMils = metric ? r.height / kMmPerInch * 1000 : r.height;
     double thermal = thermalResistance(heightMils, areaSqMils);
     showResult(app.shared().Label110, "%.1f °C/W", thermal);
     showResult(app.shared().Label285, "%.1f °C/W per via", thermal / viaCount(app));
 
-    showResult(app.shared().Label72, "%.4f mV", current * resistance * 1000);
+    showResult(app.shared().Label72, "%.4f mV", losses.voltage * 1000);
 }
 
 }  // namespace tv::via

@@ -175,23 +175,22 @@ void ComputeConductor(App& app) {
 
     s.rho = copperResistivity(tc, metric);
     conductorPanel(app).Label351.setCaption(app.numberText(s.rho));
-    s.rhoT = s.rho * (1 + 0.00393 * (tc - 20));
     // Imperial areas are in square mils already; metric resistivity takes the
     // length in mm over the area in square mils.
     double area = s.A;
     if (metric) area = widthMode ? s.A * kSqMilsPerSqMm : s.Aprime;
     if (parallel) area /= s.N;  // one of the N conductors
-    s.R = s.rhoT * s.L / area;
+    const ConductorLosses losses = conductorLosses(s.rho, s.L, area, s.I);
+    s.R = losses.resistance;
     showResult(conductorPanel(app).Edit20, "%.5f Ohms", s.R);
-
-    s.P = s.I * s.I * s.R;
+    s.P = losses.power;
     showResult(conductorPanel(app).Edit48, "%.5f Watts", s.P);
-    s.V = s.I * s.R;
+    s.V = losses.voltage;
     showResult(conductorPanel(app).Edit78, "%.4f Volts", s.V);
 
     if (!conductorPanel(app).CheckBox1.checked()) skinDepth(app, s, metric);
 
-    s.dBm = 10 * std::log10(s.P / 0.001);
+    s.dBm = losses.dBm;
     showResult(conductorPanel(app).Edit135, "%.4f dBm", s.dBm);
 }
 

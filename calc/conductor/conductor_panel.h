@@ -62,7 +62,7 @@ struct ConductorState {
     double A = 0, Aprime = 0;  // cross-section (sq mils, or sq mm with A' in sq mils)
     double k = 0;
     double Mcu = 0, Mboard = 0, Mplane = 0;
-    double I = 0, rho = 0, rhoT = 0, R = 0, P = 0, V = 0, skin = 0, dBm = 0;
+    double I = 0, rho = 0, R = 0, P = 0, V = 0, skin = 0, dBm = 0;
     std::string layer;  // "Internal" or "External", kept for printing
 };
 

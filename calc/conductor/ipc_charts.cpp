@@ -66,18 +66,6 @@ int riseBand(double rise) {
     return 3;
 }
 
-struct ResistivityRow {
-    double upTo;  // upper edge (inclusive) of the temperature band
-    double imperial;
-    double metric;
-};
-constexpr ResistivityRow kResistivity[] = {
-    {-40, 0.000519, 0.02043}, {-20, 0.000572, 0.02252}, {0, 0.000625, 0.02461},
-    {20, 0.0006787, 0.02672}, {40, 0.000732, 0.02882}, {60, 0.000785, 0.03091},
-};
-// Above 60 degrees C (the 60-80 band and beyond).
-constexpr ResistivityRow kResistivityHot{0, 0.000839, 0.03303};
-
 }  // namespace
 
 double ipcCurrent(double k, double rise, double areaSqMils) {
@@ -104,16 +92,6 @@ double planeModifier(double distance, int planeIndex, bool metric) {
     const std::size_t row = metric ? band(kThicknessEdgesMetric, distance)
                                    : band(kThicknessEdgesImperial, distance);
     return kPlaneChart[row][planeIndex == 1 ? 1 : 0];
-}
-
-double copperResistivity(double conductorTemp, bool metric) {
-    for (const auto& r : kResistivity)
-        if (conductorTemp <= r.upTo) return metric ? r.metric : r.imperial;
-    return metric ? kResistivityHot.metric : kResistivityHot.imperial;
-}
-
-double correctedResistivity(double conductorTemp, bool metric) {
-    return copperResistivity(conductorTemp, metric) * (1 + 0.00393 * (conductorTemp - 20));
 }
 
 const char* ipcModeText(int version) {

@@ -1,7 +1,6 @@
 #pragma once
-// The IPC current power law, the IPC-2152 correction charts and the copper
-// resistivity by temperature: plain functions on numbers, shared by the
-// conductor and via calculators.
+// The IPC current power law and the IPC-2152 correction charts: plain
+// functions on numbers, shared by the conductor and via calculators.
 namespace tv {
 
 // Exponents of the power law I = k * dT^0.44 * A^0.725.
@@ -30,13 +29,6 @@ double boardThicknessModifier(double thickness, bool metric);
 // plane thickness index (0 thin plane, 1 2 oz plane). Without a plane the
 // modifier is 1.0; that choice is the caller's.
 double planeModifier(double distance, int planeIndex, bool metric);
-
-// Copper resistivity by conductor temperature (degrees C), as tabulated:
-// imperial in ohm * sq mil per mil, metric in ohm * sq mil per mm (39.37 times
-// the imperial value).
-double copperResistivity(double conductorTemp, bool metric);
-// The same corrected with the temperature coefficient 0.00393 about 20 degrees C.
-double correctedResistivity(double conductorTemp, bool metric);
 
 // The mode label of the via and conductor panels for the IPC version of the
 // options window (0 IPC-2152 with modifiers, 1 without, 2 IPC-2221).

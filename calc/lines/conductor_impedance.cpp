@@ -185,7 +185,8 @@ void showCopper(App& app, double T, bool metric) {
     showResult(app.shared().Label56, metric ? "%3.0f um" : "%.2f mils", metric ? T * 1000 : T);
 }
 
-// Zo, then Tpd, Co and Lo per inch (per centimetre in metric). `errors`: a
+// Zo, then Tpd, Co and Lo per inch (per centimetre in metric); an impedance of
+// zero or below arrives as no number, so Co and Lo read "N/A". `errors`: a
 // value of zero or below reads "Error".
 void showLine(ImpedancePanel& p, bool metric, const char* zFormat, double Z0, double TpdPerInch,
               bool errors = false) {
@@ -235,7 +236,7 @@ void computeMicrostrip(App& app, ImpedancePanel& p, const Inputs& in) {
     if (!in.metric) W = milsToMm(W), H = milsToMm(H), T = milsToMm(T);
     const MicrostripResult r = microstrip({W, H, T, er, f / 1000 * H});
     showResult(p.Label290, "%.4f", r.eef);
-    showLine(p, in.metric, "%.4f Ohms", r.Z0f, microstripDelay(r.eef));
+    showLine(p, in.metric, "%.4f Ohms", lineImpedance(r.Z0f), microstripDelay(r.eef));
 }
 
 void computeEmbedded(App& app, ImpedancePanel& p, const Inputs& in) {
@@ -249,15 +250,16 @@ void computeEmbedded(App& app, ImpedancePanel& p, const Inputs& in) {
     if (T + H2 >= H1)
         app.message("Conductor Height2 can't be greater than or equal to Conductor Height1 + Copper Weight");
     const EmbeddedMicrostrip r = embeddedMicrostrip(W, T, H1, H2, er);
-    showLine(p, in.metric, "%.4f Ohms", r.Z0, embeddedDelay(r.erPrime));
-    indicators(app, p, "(H1)", w, h1, r.Z0, in.metric);
+    const double Z0 = lineImpedance(r.Z0);
+    showLine(p, in.metric, "%.4f Ohms", Z0, embeddedDelay(r.erPrime));
+    indicators(app, p, "(H1)", w, h1, Z0, in.metric);
 }
 
 void computeStripline(App& app, ImpedancePanel& p, const Inputs& in) {
     showCopper(app, in.base, in.metric);
     const double W = app.num(p.Edit67), H = app.num(p.Edit68);
     const double er = app.num(app.shared().Edit7);
-    const double Z0 = striplineZ0(W, in.base, H, er);
+    const double Z0 = lineImpedance(striplineZ0(W, in.base, H, er));
     showLine(p, in.metric, "%.3f Ohms", Z0, striplineDelay(er));
     // The height indicator tests H itself, although the restriction names 2H.
     indicators(app, p, "(2H)", W, H, Z0, in.metric);
@@ -275,7 +277,7 @@ void computeAsymmetric(App& app, ImpedancePanel& p, const Inputs& in) {
     p.Label191.setVisible(equal);
     const StriplineResult r = offsetStripline({W, T, H1, H2, er});
     p.Label116.setCaption(r.mode == StriplineMode::Narrow ? "Narrow calculation mode" : "Wide calculation mode");
-    showLine(p, in.metric, "%.3f Ohms", r.Z0, striplineDelay(er), true);
+    showLine(p, in.metric, "%.3f Ohms", lineImpedance(r.Z0), striplineDelay(er), true);
 }
 
 void computeDual(App& app, ImpedancePanel& p, const Inputs& in) {
@@ -285,7 +287,7 @@ void computeDual(App& app, ImpedancePanel& p, const Inputs& in) {
     if (in.metric) W = mmToMils(W), C = mmToMils(C), H = mmToMils(H), T = mmToMils(T);
     checkLength(app, p.Edit74, C, "Conductor spacing cannot be less less than or equal to zero.", in.metric);
     checkLength(app, p.Edit68, H, kHeightMessage, in.metric);
-    showLine(p, in.metric, "%.3f Ohms", dualStriplineZ0(W, T, H, C, er), striplineDelay(er), true);
+    showLine(p, in.metric, "%.3f Ohms", lineImpedance(dualStriplineZ0(W, T, H, C, er)), striplineDelay(er), true);
 }
 
 void computeCoplanar(App& app, ImpedancePanel& p, const Inputs& in) {
@@ -294,7 +296,7 @@ void computeCoplanar(App& app, ImpedancePanel& p, const Inputs& in) {
     const double W = app.num(p.Edit67), H = app.num(p.Edit68), G = app.num(p.Edit74);
     const double er = app.num(app.shared().Edit7);
     checkLength(app, p.Edit74, G, "Conductor gap cannot be less less than or equal to zero.", in.metric);
-    showResult(p.Edit70, "%.4f Ohms", coplanarWaveguide(W, H, G, er).Z0);
+    showResult(p.Edit70, "%.4f Ohms", lineImpedance(coplanarWaveguide(W, H, G, er).Z0));
     p.Label85.setCaption("0.1 < W/H < 2.0");
     p.Label86.setCaption(in.metric ? "T = 53um" : "T = 2.10mils");
     p.Label246.setCaption("0.25 < T/H");

@@ -79,6 +79,10 @@ PairResult differentialPair(const PairInput& in) {
     const bool lengths = in.w > 0 && in.s > 0 && in.h > 0 && in.t >= 0 &&
                          (!twoHeights(in.geometry) || in.h2 > 0);
     if (!lengths) r.zo = r.zdiff = kNaN;
+    // An impedance of zero or below (a pair too wide for its height) is no
+    // impedance, and the differential one is computed from it.
+    if (r.zo <= 0) r.zo = r.zdiff = kNaN;
+    if (r.zdiff <= 0) r.zdiff = kNaN;
     return r;
 }
 

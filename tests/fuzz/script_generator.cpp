@@ -83,8 +83,11 @@ std::string act(Rng& rng, tv::App& app, tv::Component& c) {
                     if (chance(rng, 40)) followUp = "enter " + name;
                     return "set " + name + " " + tv::quote(text(rng));
             }
-        case tv::Kind::RadioGroup:
         case tv::Kind::ComboBox:
+            // An editable box is typed into as often as it is picked from.
+            if (c.editable && chance(rng, 50)) return "set " + name + " " + tv::quote(text(rng));
+            [[fallthrough]];
+        case tv::Kind::RadioGroup:
         case tv::Kind::TabControl:
             return "pick " + name + " " + std::to_string(below(rng, std::max<int>(static_cast<int>(c.items().size()), 1)));
         case tv::Kind::UpDown: return "spin " + name + (chance(rng, 50) ? " up" : " down");

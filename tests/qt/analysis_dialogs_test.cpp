@@ -217,6 +217,12 @@ TEST_F(AnalysisDialogs, LogarithmicSweepInADarkTheme) {
         EXPECT_EQ(axis->categoriesLabels().back(), "50");
         EXPECT_DOUBLE_EQ(axis->endValue("10"), 1.0);
         EXPECT_DOUBLE_EQ(axis->endValue("50"), std::log10(50.0));
+        // The grid shows on the dark plot.
+        const double ground = chart->backgroundBrush().color().lightnessF();
+        for (QAbstractAxis* a : chart->axes())
+            if (a->isGridLineVisible()) {
+                EXPECT_GT(a->gridLineColor().lightnessF() - ground, 0.15);
+            }
     });
 }
 

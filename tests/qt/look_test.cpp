@@ -1,13 +1,18 @@
 // The look and feel of the windows: Tab order, the main window's fixed size,
 // menu separators, message box icons, pictures on cards and the marks of the
 // dark themes.
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include "program_fixture.h"
+#include "platform/picture_theme.h"
 #include "platform/tab_order.h"
 #include "platform/tab_strip.h"
 #include "platform/widgets.h"
@@ -135,21 +140,73 @@ TEST_F(Windows, MessageBoxesShowTheIconThatFitsTheMessage) {
     EXPECT_FALSE(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons));
 }
 
-TEST_F(Windows, DiagramsSitOnACardUnderDarkThemesOnly) {
+TEST_F(Windows, LongDropDownListsShowTwentyItemsAndScroll) {
+    auto* materials = qobject_cast<QComboBox*>(widget("ComboBox1"));
+    ASSERT_TRUE(materials && materials->count() == 44);
+    materials->showPopup();
+    QApplication::processEvents();
+    QAbstractItemView* list = materials->view();
+    ASSERT_TRUE(list->isVisible());
+    const int row = list->sizeHintForRow(0);
+    EXPECT_GE(list->height(), 19 * row);
+    EXPECT_LE(list->height(), 22 * row);
+    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+    materials->hidePopup();
+}
+
+TEST_F(Windows, PicturesTakeTheThemesColours) {
     auto* via = qobject_cast<tv::Picture*>(widget("Image7"));
     auto* logo = qobject_cast<tv::Picture*>(widget("Image6"));
     ASSERT_TRUE(via && logo && via->hasPicture() && logo->hasPicture());
-    EXPECT_FALSE(via->onCard());
-    platform.applyStyle("Charcoal HiRes");
-    QApplication::processEvents();
-    EXPECT_TRUE(via->onCard());
-    EXPECT_FALSE(logo->onCard()) << "the logo brings its own card";
-    // The card is toned down from pure white and framed.
-    QImage shot = via->grab().toImage();
-    QColor inside = shot.pixelColor(shot.width() - 4, 4);
-    EXPECT_LT(inside.lightnessF(), 0.97);
-    EXPECT_GT(inside.lightnessF(), 0.85);
-    EXPECT_NE(shot.pixelColor(0, 0), inside);
+    tv::Picture broken(nullptr);
+    broken.setSvg("<svg width=");
+    EXPECT_FALSE(broken.hasPicture());
+    // The drawing's corner is its ground: the field colour of the palette,
+    // white on the plain theme, dark on a dark one; the logo's card likewise.
+    auto corner = [](QWidget* w) { return w->grab().toImage().pixelColor(3, 3); };
+    EXPECT_EQ(corner(via), QApplication::palette().color(QPalette::Base));
+    for (const char* theme : {"Charcoal Dark Slate", "Charcoal HiRes"}) {
+        platform.applyStyle(theme);
+        QApplication::processEvents();
+        const QColor field = QApplication::palette().color(QPalette::Base);
+        EXPECT_EQ(corner(via), field) << theme;
+        EXPECT_LT(corner(logo).lightnessF(), 0.3) << theme;
+        // No part of a diagram glares: nothing near white fills a large area.
+        QImage shot = via->grab().toImage();
+        int bright = 0;
+        for (int y = 0; y < shot.height(); y += 2)
+            for (int x = 0; x < shot.width(); x += 2) bright += shot.pixelColor(x, y).lightnessF() > 0.8;
+        EXPECT_LT(bright, shot.width() * shot.height() / 4 / 50) << theme;
+    }
+}
+
+TEST(PictureTheme, RecoloursByRole) {
+    const QByteArray svg =
+        "<svg><rect width=\"10\" height=\"10\" fill=\"#ffffff\"/>"
+        "<text fill=\"#1f2a44\" font-family=\"Arial, Helvetica\">W</text>"
+        "<text fill=\"#ffffff\">plane</text>"
+        "<line stroke=\"#000080\"/><rect fill=\"#d6e6b8\" stroke=\"#1f2a44\"/></svg>";
+    tv::PictureColours light{QColor(0xF5, 0xF7, 0xFA), QColor(0x1F, 0x2A, 0x44), QColor(0x4A, 0x6A, 0x8F), false};
+    const QString lit = QString::fromUtf8(tv::themedPicture(svg, light, "Liberation Sans"));
+    // A light theme changes only the ground and the font.
+    EXPECT_TRUE(lit.contains("fill=\"#f5f7fa\"/>"));
+    EXPECT_TRUE(lit.contains("<text fill=\"#ffffff\">plane"));
+    EXPECT_TRUE(lit.contains("stroke=\"#000080\""));
+    EXPECT_TRUE(lit.contains("fill=\"#d6e6b8\""));
+    EXPECT_TRUE(lit.contains("font-family=\"Liberation Sans\">W"));
+
+    tv::PictureColours dark{QColor(0x22, 0x26, 0x2B), QColor(0xED, 0xEF, 0xF2), QColor(0x5B, 0x7F, 0xA6), true};
+    const QString dim = QString::fromUtf8(tv::themedPicture(svg, dark, {}));
+    EXPECT_TRUE(dim.contains("<rect width=\"10\" height=\"10\" fill=\"#22262b\"/>"));
+    EXPECT_TRUE(dim.contains("<text fill=\"#edeff2\" font-family=\"Arial, Helvetica\">W"));
+    EXPECT_TRUE(dim.contains("<text fill=\"#ffffff\">plane")) << "white on copper stays white";
+    // Navy lines are lifted to a readable blue, the laminate shaded down.
+    QRegularExpression line("<line stroke=\"(#[0-9a-f]{6})\""), area("<rect fill=\"(#[0-9a-f]{6})\"");
+    QColor navy(line.match(dim).captured(1)), laminate(area.match(dim).captured(1));
+    EXPECT_EQ(navy.hslHue(), 240);
+    EXPECT_GT(navy.lightnessF(), 0.5);
+    EXPECT_LT(laminate.lightnessF(), 0.35);
+    EXPECT_NEAR(laminate.hslHue(), QColor(0xd6, 0xe6, 0xb8).hslHue(), 2);
 }
 
 // The centre of the mark of a radio button or check box, as drawn.

@@ -343,6 +343,39 @@ TEST_F(Windows, ReferenceSheetsAreWired) {
     EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(Windows, TheGaugeBoxTakesTypingThatSelectsNothing) {
+    windows->main().actionOf(app->c("Mechanical1"))->trigger();
+    auto* gauge = qobject_cast<QComboBox*>(widget("ComboBox3"));
+    ASSERT_TRUE(gauge && gauge->isEditable() && gauge->lineEdit());
+    emit gauge->activated(13);
+    ASSERT_EQ(app->c("ComboBox3").itemIndex(), 13);
+
+    // Typing recalculates: the current is written again.
+    tv::Component& current = app->c("Edit141");
+    current.setText("");
+    typeInto(gauge->lineEdit(), "1");
+    EXPECT_EQ(app->c("ComboBox3").text(), "1");
+    EXPECT_EQ(app->c("ComboBox3").itemIndex(), -1) << "\"1\" is an item, yet typing picks nothing";
+    EXPECT_EQ(current.text(), "14.834 Amps");
+    QTest::keyClicks(gauge->lineEdit(), "2x");
+    QTest::keyClick(gauge->lineEdit(), Qt::Key_Left);
+    QTest::keyClicks(gauge->lineEdit(), "y");
+    EXPECT_EQ(gauge->currentText(), "12yx") << "the cursor stays where the user types";
+    EXPECT_EQ(app->c("ComboBox3").text(), "12yx");
+    QTest::keyClick(gauge->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(gauge->count(), 51) << "Enter adds no item";
+    EXPECT_EQ(app->c("ComboBox3").itemIndex(), -1);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit41"))->text(), "0.1019 Inches");
+
+    // A pick after typing shows the item and looks it up.
+    emit gauge->activated(0);
+    EXPECT_EQ(gauge->currentText(), "4/0");
+    EXPECT_EQ(current.text(), "302.286 Amps");
+    // The material list stays a list.
+    EXPECT_FALSE(qobject_cast<QComboBox*>(widget("ComboBox1"))->isEditable());
+    EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(Windows, PanelSlidersAndSelectorsRecalculate) {
     windows->main().actionOf(app->c("DifferentialPairs1"))->trigger();
     auto* tolerance = qobject_cast<QSlider*>(widget("TrackBar1"));

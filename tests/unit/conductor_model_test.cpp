@@ -30,3 +30,41 @@ TEST(FusingModel, ReducedOnderdonk) {
     EXPECT_FALSE(std::isfinite(fusingCurrent(21, 0)));
     EXPECT_FALSE(std::isfinite(fusingCurrent(21, -1)));
 }
+
+TEST(ConductorModel, ResistivityRisesOnceFromTwentyDegrees) {
+    // A 10 x 1.4 mil trace (14 sq mils) 1000 mils long, or 25.4 mm in metric,
+    // where the resistivity takes mm over sq mils. No steps between degrees.
+    const double areaMetric = 0.254 * 0.03556 * 1550;
+    struct Case {
+        double tc, rhoImperial, ohms;
+    } cases[] = {
+        {20, 0.0006787, 0.04848}, {21, 0.00068137, 0.04867}, {41, 0.00073471, 0.05248},
+        {61, 0.00078806, 0.05629}, {-40, 0.00051866, 0.03705},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(copperResistivity(c.tc, false), c.rhoImperial, 5e-9) << c.tc;
+        EXPECT_NEAR(copperResistivity(c.tc, true), c.rhoImperial * 39.37, 1e-6) << c.tc;
+        EXPECT_NEAR(conductorLosses(copperResistivity(c.tc, false), 1000, 14, 1).resistance, c.ohms, 5e-6) << c.tc;
+        EXPECT_NEAR(conductorLosses(copperResistivity(c.tc, true), 25.4, areaMetric, 1).resistance, c.ohms, 5e-6)
+            << c.tc;
+    }
+    EXPECT_EQ(copperResistivity(20, false), 0.0006787);
+    EXPECT_EQ(copperResistivity(20, true), 0.02672);
+}
+
+TEST(ConductorModel, LossesAtACurrent) {
+    // The 14 sq mil trace at 42 degrees C carrying 2 A: R 0.052670 ohms,
+    // P = 4 R, V = 2 R, and 210.68 mW is 23.2362 dBm.
+    const ConductorLosses l = conductorLosses(copperResistivity(42, false), 1000, 14, 2);
+    EXPECT_NEAR(l.resistance, 0.0526700, 5e-8);
+    EXPECT_NEAR(l.power, 0.2106801, 5e-8);
+    EXPECT_NEAR(l.voltage, 0.1053401, 5e-8);
+    EXPECT_NEAR(l.dBm, 23.23624, 5e-6);
+    // The start-up via: 34.5575 sq mils of barrel, 62 mils high, 1.1698 A.
+    const double barrel = 3.14159265358979 / 4 * (12 * 12 - 10 * 10);
+    const ConductorLosses via = conductorLosses(copperResistivity(42, false), 62, barrel, 1.16979);
+    EXPECT_NEAR(via.resistance, 0.00132294, 5e-9);
+    EXPECT_NEAR(via.voltage * 1000, 1.54756, 5e-5);
+    // No current, no power: minus infinity dBm, which the panel shows as N/A.
+    EXPECT_TRUE(std::isinf(conductorLosses(0.0006787, 1000, 14, 0).dBm));
+}

@@ -129,4 +129,18 @@ TEST(DifferentialPair, NoImpedanceForLengthsOfZeroOrBelow) {
     EXPECT_TRUE(std::isnan(differentialPair(in).zdiff));
 }
 
+TEST(DifferentialPair, NoImpedanceOfZeroOrBelow) {
+    // Conductors much wider than their height drive the logarithm below zero:
+    // no impedance, single or differential. (The offset stripline's wide form
+    // stays above zero.)
+    for (int g : {0, 1, 3, 4, 5}) {
+        PairInput in = defaults(static_cast<PairGeometry>(g));
+        in.w = 400;
+        const PairResult r = differentialPair(in);
+        EXPECT_TRUE(std::isnan(r.zo)) << g;
+        EXPECT_TRUE(std::isnan(r.zdiff)) << g;
+        EXPECT_NEAR(r.widthRatio, differentialPair(defaults(static_cast<PairGeometry>(g))).widthRatio * 40, 1e-9);
+    }
+}
+
 }  // namespace

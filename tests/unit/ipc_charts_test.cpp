@@ -133,23 +133,3 @@ TEST(IpcPowerLaw, DefaultsAndInverse) {
     EXPECT_NEAR(ipcArea(kIpcInternalK, 20, 1), 27.84, 5e-3);
     EXPECT_NEAR(ipcArea(kIpcInternalK, 20, ipcCurrent(kIpcInternalK, 20, 123.4)), 123.4, 1e-9);
 }
-
-TEST(CopperResistivity, TemperatureBandsAndCorrection) {
-    struct Case {
-        double tc, imperial, metric;
-    } cases[] = {
-        {-60, 0.000519, 0.02043}, {-40, 0.000519, 0.02043}, {-39.9, 0.000572, 0.02252},
-        {-20, 0.000572, 0.02252}, {0, 0.000625, 0.02461},   {0.1, 0.0006787, 0.02672},
-        {20, 0.0006787, 0.02672}, {20.1, 0.000732, 0.02882}, {40, 0.000732, 0.02882},
-        {42, 0.000785, 0.03091},  {60, 0.000785, 0.03091},  {60.5, 0.000839, 0.03303},
-        {80, 0.000839, 0.03303},  {400, 0.000839, 0.03303},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(copperResistivity(c.tc, false), c.imperial) << c.tc;
-        EXPECT_EQ(copperResistivity(c.tc, true), c.metric) << c.tc;
-    }
-    EXPECT_EQ(correctedResistivity(20, false), 0.0006787);
-    // 0.000785 raised by 22 degrees at 0.393 %/degree; 0.02043 lowered by 60.
-    EXPECT_NEAR(correctedResistivity(42, false), 0.00085287, 5e-9);
-    EXPECT_NEAR(correctedResistivity(-40, true), 0.0156126, 5e-8);
-}

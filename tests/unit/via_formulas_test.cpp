@@ -81,4 +81,11 @@ TEST(DifferentialVia, StubLengthFollowsTheBaudRate) {
     EXPECT_TRUE(std::isinf(differentialVia(10, 60, 40, 62, 4.6, 18, 0).stubInches));
 }
 
+TEST(DifferentialVia, NoImpedanceOfZero) {
+    // Openings exactly two holes wide: ln(1) = 0, no impedance.
+    const DifferentialVia v = differentialVia(10, 60, 10, 10, 4.6, 18, 1);
+    EXPECT_TRUE(std::isnan(v.oddMode));
+    EXPECT_TRUE(std::isnan(v.differential));
+}
+
 }  // namespace
