@@ -103,17 +103,6 @@ void QtPlatform::quit(int code) { QCoreApplication::exit(code); }
 
 std::string QtPlatform::workingDirectory() { return QDir::currentPath().toStdString(); }
 
-bool QtPlatform::writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
-    QFile f(qs(path));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    for (const auto& line : lines) {
-        f.write(line.data(), static_cast<qint64>(line.size()));
-        f.write("\n", 1);
-    }
-    f.close();
-    return f.error() == QFileDevice::NoError;
-}
-
 std::vector<std::string> QtPlatform::styleNames() { return themeNames(); }
 
 void QtPlatform::applyStyle(const std::string& name) {

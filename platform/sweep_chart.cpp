@@ -37,62 +37,89 @@ void styleAxis(QAbstractAxis* axis) {
     axis->setLinePenColor(pal.color(QPalette::Dark));
 }
 
+// Ticks every round step (1, 2 or 5 times a power of ten) from the first
+// round value inside [lo, hi]. False when such steps cannot be counted in
+// doubles: a range narrower than the numbers' own resolution (a tick would
+// not move past the last) or wider than the largest number.
+bool roundTicks(QValueAxis* axis, double lo, double hi) {
+    const double half = hi / 2 - lo / 2;  // half the width, which cannot overflow
+    if (!(half > 0) || !std::isfinite(half)) return false;
+    const double raw = half / 2.5;  // a fifth of the width
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = magnitude;
+    for (double m : {2.0, 5.0, 10.0})
+        if (raw / magnitude >= m) step = m * magnitude;
+    const double anchor = std::ceil(lo / step) * step;
+    const double largest = std::max(std::fabs(lo), std::fabs(hi));
+    if (!std::isfinite(step) || !(step > 0) || !std::isfinite(anchor) || step < largest * 1e-12 ||
+        half / step > 25)
+        return false;
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickInterval(step);
+    axis->setTickAnchor(anchor);
+    return true;
+}
+
+// An axis over [lo, hi]: round ticks where they can be counted, else just its
+// two ends.
+QValueAxis* rangeAxis(double lo, double hi) {
+    auto* axis = new QValueAxis;
+    axis->setRange(lo, hi);
+    if (!roundTicks(axis, lo, hi)) {
+        axis->setTickType(QValueAxis::TicksFixed);
+        axis->setTickCount(2);
+    }
+    axis->setLabelFormat("%g");
+    return axis;
+}
+
 // A value axis over [lo, hi] with a little room, or around a single value.
 QValueAxis* valueAxis(double lo, double hi, bool margin) {
-    auto* axis = new QValueAxis;
-    if (!(lo <= hi)) lo = 0, hi = 1;
-    if (lo == hi) {
-        const double d = lo == 0 ? 1 : std::fabs(lo) * 0.1;
-        lo -= d;
-        hi += d;
-    } else if (margin) {
-        const double d = (hi - lo) * 0.05;
+    if (!(lo <= hi) || !std::isfinite(lo) || !std::isfinite(hi)) lo = 0, hi = 1;
+    // Room of a twentieth of the width (a tenth of the value for a single
+    // one), unless that leaves the range of numbers or vanishes in it.
+    double d = lo == hi ? (lo == 0 ? 1 : std::fabs(lo) * 0.1) : margin ? (hi / 2 - lo / 2) * 0.1 : 0;
+    if (lo == hi && (lo - d == lo || hi + d == hi)) d = std::max(std::fabs(lo) * 1e-9, 1e-300);
+    if (std::isfinite(lo - d) && std::isfinite(hi + d)) {
         lo -= d;
         hi += d;
     }
-    axis->setRange(lo, hi);
-    axis->applyNiceNumbers();
-    axis->setLabelFormat("%g");
-    return axis;
+    return rangeAxis(lo, hi);
 }
 
 // The swept range exactly, with ticks on round values inside it.
 QValueAxis* inputAxis(double lo, double hi) {
     if (!(lo < hi)) return valueAxis(lo, hi, false);
-    auto* axis = new QValueAxis;
-    axis->setRange(lo, hi);
-    const double raw = (hi - lo) / 5;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    double step = magnitude;
-    for (double m : {2.0, 5.0, 10.0})
-        if (raw / magnitude >= m) step = m * magnitude;
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickInterval(step);
-    axis->setTickAnchor(std::ceil(lo / step) * step);
-    axis->setLabelFormat("%g");
-    return axis;
+    return rangeAxis(lo, hi);
 }
 
 // A logarithmic input axis: the chart runs on log10 of the input, labelled
 // with round values of the input itself (1, 2, 5 in each decade, or every
-// digit over less than a decade).
+// digit over less than a decade, or every few decades over many).
 QCategoryAxis* logInputAxis(double lo, double hi) {
     auto* axis = new QCategoryAxis;
-    axis->setRange(std::log10(lo), std::log10(hi));
+    const double first = std::log10(lo), last = std::log10(hi);  // within +-324 for positive doubles
+    axis->setRange(first, last);
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const double decades = std::log10(hi / lo);
+    const double decades = last - first;
     const std::vector<int> steps = decades > 3 ? std::vector<int>{1}
                                    : decades > 1 ? std::vector<int>{1, 2, 5}
                                                  : std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
-    for (int k = static_cast<int>(std::floor(std::log10(lo))); k <= static_cast<int>(std::ceil(std::log10(hi))); ++k)
+    const int every = decades > 12 ? static_cast<int>(std::ceil(decades / 12)) : 1;
+    for (int k = static_cast<int>(std::floor(first)); k <= static_cast<int>(std::ceil(last)); ++k) {
+        if (k % every != 0) continue;
         for (int m : steps) {
             const double v = m * std::pow(10.0, k);
-            if (v >= lo * (1 - 1e-12) && v <= hi * (1 + 1e-12)) axis->append(QString::number(v, 'g', 6), std::log10(v));
+            if (std::isfinite(v) && v > 0 && v >= lo * (1 - 1e-12) && v <= hi * (1 + 1e-12))
+                axis->append(QString::number(v, 'g', 6), std::log10(v));
         }
-    if (axis->count() < 2) {  // a narrow range: its ends
+    }
+    if (axis->count() < 2) {  // a narrow range: its ends, with the digits that tell them apart
         for (const QString& label : axis->categoriesLabels()) axis->remove(label);
-        axis->append(QString::number(lo, 'g', 6), std::log10(lo));
-        axis->append(QString::number(hi, 'g', 6), std::log10(hi));
+        int digits = 6;
+        while (digits < 17 && QString::number(lo, 'g', digits) == QString::number(hi, 'g', digits)) ++digits;
+        axis->append(QString::number(lo, 'g', digits), first);
+        axis->append(QString::number(hi, 'g', digits), last);
     }
     return axis;
 }
