@@ -73,8 +73,33 @@ QValueAxis* rangeAxis(double lo, double hi) {
     return axis;
 }
 
+// Values beyond this are drawn scaled down: the chart's own arithmetic on an
+// axis (its width, the steps across it) would leave the range of numbers.
+constexpr double kLargestDrawn = 1e300;
+
+// The power of two that brings [lo, hi] within what the chart draws (1 for
+// every ordinary range).
+double scaleFor(double lo, double hi) {
+    const double largest = std::max(std::fabs(lo), std::fabs(hi));
+    if (!(largest > kLargestDrawn) || !std::isfinite(largest)) return 1;
+    return std::ldexp(1.0, -static_cast<int>(std::ceil(std::log2(largest / kLargestDrawn))));
+}
+
+// An axis drawn on values times `scale`, labelled with the values themselves
+// at its ends and three points between.
+QCategoryAxis* scaledAxis(double lo, double hi, double scale) {
+    auto* axis = new QCategoryAxis;
+    axis->setRange(lo * scale, hi * scale);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (int i = 0; i <= 4; ++i) {
+        const double t = i / 4.0, v = lo * (1 - t) + hi * t;
+        axis->append(QString::number(v, 'g', 6), v * scale);
+    }
+    return axis;
+}
+
 // A value axis over [lo, hi] with a little room, or around a single value.
-QValueAxis* valueAxis(double lo, double hi, bool margin) {
+QAbstractAxis* valueAxis(double lo, double hi, bool margin, double scale = 1) {
     if (!(lo <= hi) || !std::isfinite(lo) || !std::isfinite(hi)) lo = 0, hi = 1;
     // Room of a twentieth of the width (a tenth of the value for a single
     // one), unless that leaves the range of numbers or vanishes in it.
@@ -84,12 +109,14 @@ QValueAxis* valueAxis(double lo, double hi, bool margin) {
         lo -= d;
         hi += d;
     }
+    if (scale != 1) return scaledAxis(lo, hi, scale);
     return rangeAxis(lo, hi);
 }
 
 // The swept range exactly, with ticks on round values inside it.
-QValueAxis* inputAxis(double lo, double hi) {
-    if (!(lo < hi)) return valueAxis(lo, hi, false);
+QAbstractAxis* inputAxis(double lo, double hi, double scale) {
+    if (!(lo < hi)) return valueAxis(lo, hi, false, scale);
+    if (scale != 1) return scaledAxis(lo, hi, scale);
     return rangeAxis(lo, hi);
 }
 
@@ -183,7 +210,8 @@ void SweepChart::plot(const SweepPlot& plot) {
         xHi = std::max(xHi, p.input);
     }
     logInput_ = plot.logarithmic && xLo > 0 && xHi > xLo;
-    QAbstractAxis* xAxis = logInput_ ? static_cast<QAbstractAxis*>(logInputAxis(xLo, xHi)) : inputAxis(xLo, xHi);
+    xScale_ = logInput_ ? 1 : scaleFor(xLo, xHi);
+    QAbstractAxis* xAxis = logInput_ ? logInputAxis(xLo, xHi) : inputAxis(xLo, xHi, xScale_);
     xAxis->setTitleText(qs(plot.input.label()));
     c->addAxis(xAxis, Qt::AlignBottom);
     styleAxis(xAxis);
@@ -197,6 +225,7 @@ void SweepChart::plot(const SweepPlot& plot) {
         byUnit[unit].push_back(r);
     }
     std::vector<QAbstractAxis*> yAxisOf(plot.results.size());
+    yScale_.assign(plot.results.size(), 1.0);
     for (size_t u = 0; u < units.size(); ++u) {
         double lo = INFINITY, hi = -INFINITY;
         QStringList captions;
@@ -208,12 +237,16 @@ void SweepChart::plot(const SweepPlot& plot) {
                     hi = std::max(hi, p.results[r]);
                 }
         }
-        QValueAxis* axis = valueAxis(lo, hi, true);
+        const double scale = scaleFor(lo, hi);
+        QAbstractAxis* axis = valueAxis(lo, hi, true, scale);
         axis->setTitleText(captions.join(", ") + (units[u].empty() ? "" : " (" + qs(units[u]) + ")"));
         c->addAxis(axis, u % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
         styleAxis(axis);
         axis->setGridLineVisible(u == 0);  // the first axis alone rules the grid
-        for (size_t r : byUnit[units[u]]) yAxisOf[r] = axis;
+        for (size_t r : byUnit[units[u]]) {
+            yAxisOf[r] = axis;
+            yScale_[r] = scale;
+        }
     }
 
     // The lines: a new piece after every gap, all pieces in the colour of
@@ -226,7 +259,7 @@ void SweepChart::plot(const SweepPlot& plot) {
         std::vector<QList<QPointF>> pieces(1);
         for (const SweepPoint& p : plot.points) {
             const double y = p.results[r];
-            if (std::isfinite(y)) pieces.back().append({onAxis(p.input), y});
+            if (std::isfinite(y)) pieces.back().append({onAxis(p.input), y * yScale_[r]});
             else if (!pieces.back().isEmpty()) pieces.emplace_back();
         }
         if (pieces.size() > 1 && pieces.back().isEmpty()) pieces.pop_back();
@@ -253,11 +286,12 @@ QList<QPointF> SweepChart::plotted(size_t result) const {
     QList<QPointF> out;
     if (result < lines_.size())
         for (QLineSeries* l : lines_[result])
-            for (const QPointF& p : l->points()) out.append({logInput_ ? std::pow(10.0, p.x()) : p.x(), p.y()});
+            for (const QPointF& p : l->points())
+                out.append({logInput_ ? std::pow(10.0, p.x()) : p.x() / xScale_, p.y() / yScale_[result]});
     return out;
 }
 
-double SweepChart::onAxis(double input) const { return logInput_ ? std::log10(input) : input; }
+double SweepChart::onAxis(double input) const { return logInput_ ? std::log10(input) : input * xScale_; }
 
 int SweepChart::stepAt(const QPoint& viewPos) const {
     if (!anchor_ || plot_.points.empty()) return -1;

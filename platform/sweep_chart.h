@@ -46,7 +46,8 @@ protected:
 private:
     void clear();
     void showCursor(int step);
-    // Where an input value lies on the input axis (log10 on a logarithmic one).
+    // Where an input value lies on the input axis (log10 on a logarithmic
+    // one, scaled down on one beyond what the chart draws).
     double onAxis(double input) const;
 
     SweepPlot plot_;
@@ -55,6 +56,9 @@ private:
     QLineSeries* anchor_ = nullptr;  // a series on the input axis, for mapping
     QGraphicsLineItem* cursor_ = nullptr;
     bool logInput_ = false;
+    // Inputs and results beyond 1e300 are drawn scaled by a power of two.
+    double xScale_ = 1;
+    std::vector<double> yScale_;
 };
 
 }  // namespace tv
