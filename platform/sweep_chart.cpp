@@ -76,30 +76,46 @@ QValueAxis* rangeAxis(double lo, double hi) {
 // Values beyond this are drawn scaled down: the chart's own arithmetic on an
 // axis (its width, the steps across it) would leave the range of numbers.
 constexpr double kLargestDrawn = 1e300;
+// A width below this share of the values is drawn shifted to zero and
+// stretched: the chart takes it for no width at all.
+constexpr double kNarrowest = 1e-9;
 
-// The power of two that brings [lo, hi] within what the chart draws (1 for
-// every ordinary range).
-double scaleFor(double lo, double hi) {
+AxisPlacement placementFor(double lo, double hi) {
+    AxisPlacement place;
     const double largest = std::max(std::fabs(lo), std::fabs(hi));
-    if (!(largest > kLargestDrawn) || !std::isfinite(largest)) return 1;
-    return std::ldexp(1.0, -static_cast<int>(std::ceil(std::log2(largest / kLargestDrawn))));
+    if (!std::isfinite(largest)) return place;
+    if (largest > kLargestDrawn) {
+        place.scale = std::ldexp(1.0, -static_cast<int>(std::ceil(std::log2(largest / kLargestDrawn))));
+    } else if (hi > lo && hi - lo <= largest * kNarrowest && std::isfinite(1 / (hi - lo))) {
+        place.origin = lo;
+        place.scale = 1 / (hi - lo);
+    }
+    return place;
 }
 
-// An axis drawn on values times `scale`, labelled with the values themselves
-// at its ends and three points between.
-QCategoryAxis* scaledAxis(double lo, double hi, double scale) {
+// An axis drawn through `place`, labelled with the values themselves at its
+// ends and three points between, with the digits that tell them apart.
+QCategoryAxis* placedAxis(double lo, double hi, const AxisPlacement& place) {
     auto* axis = new QCategoryAxis;
-    axis->setRange(lo * scale, hi * scale);
+    axis->setRange(place.on(lo), place.on(hi));
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    for (int i = 0; i <= 4; ++i) {
-        const double t = i / 4.0, v = lo * (1 - t) + hi * t;
-        axis->append(QString::number(v, 'g', 6), v * scale);
-    }
+    std::vector<double> values;
+    for (int i = 0; i <= 4; ++i) values.push_back(lo * (1 - i / 4.0) + hi * (i / 4.0));
+    int digits = 6;
+    auto distinct = [&] {
+        for (size_t i = 1; i < values.size(); ++i)
+            if (values[i] != values[i - 1] &&
+                QString::number(values[i], 'g', digits) == QString::number(values[i - 1], 'g', digits))
+                return false;
+        return true;
+    };
+    while (digits < 17 && !distinct()) ++digits;
+    for (double v : values) axis->append(QString::number(v, 'g', digits), place.on(v));
     return axis;
 }
 
 // A value axis over [lo, hi] with a little room, or around a single value.
-QAbstractAxis* valueAxis(double lo, double hi, bool margin, double scale = 1) {
+QAbstractAxis* valueAxis(double lo, double hi, bool margin, AxisPlacement* place) {
     if (!(lo <= hi) || !std::isfinite(lo) || !std::isfinite(hi)) lo = 0, hi = 1;
     // Room of a twentieth of the width (a tenth of the value for a single
     // one), unless that leaves the range of numbers or vanishes in it.
@@ -109,14 +125,16 @@ QAbstractAxis* valueAxis(double lo, double hi, bool margin, double scale = 1) {
         lo -= d;
         hi += d;
     }
-    if (scale != 1) return scaledAxis(lo, hi, scale);
+    *place = placementFor(lo, hi);
+    if (!place->plain()) return placedAxis(lo, hi, *place);
     return rangeAxis(lo, hi);
 }
 
 // The swept range exactly, with ticks on round values inside it.
-QAbstractAxis* inputAxis(double lo, double hi, double scale) {
-    if (!(lo < hi)) return valueAxis(lo, hi, false, scale);
-    if (scale != 1) return scaledAxis(lo, hi, scale);
+QAbstractAxis* inputAxis(double lo, double hi, AxisPlacement* place) {
+    if (!(lo < hi)) return valueAxis(lo, hi, false, place);
+    *place = placementFor(lo, hi);
+    if (!place->plain()) return placedAxis(lo, hi, *place);
     return rangeAxis(lo, hi);
 }
 
@@ -209,9 +227,10 @@ void SweepChart::plot(const SweepPlot& plot) {
         xLo = std::min(xLo, p.input);
         xHi = std::max(xHi, p.input);
     }
-    logInput_ = plot.logarithmic && xLo > 0 && xHi > xLo;
-    xScale_ = logInput_ ? 1 : scaleFor(xLo, xHi);
-    QAbstractAxis* xAxis = logInput_ ? logInputAxis(xLo, xHi) : inputAxis(xLo, xHi, xScale_);
+    // A logarithmic axis over next to no ratio is a linear one.
+    logInput_ = plot.logarithmic && xLo > 0 && xHi > xLo && std::log10(xHi) - std::log10(xLo) > 1e-6;
+    xPlace_ = {};
+    QAbstractAxis* xAxis = logInput_ ? logInputAxis(xLo, xHi) : inputAxis(xLo, xHi, &xPlace_);
     xAxis->setTitleText(qs(plot.input.label()));
     c->addAxis(xAxis, Qt::AlignBottom);
     styleAxis(xAxis);
@@ -225,7 +244,7 @@ void SweepChart::plot(const SweepPlot& plot) {
         byUnit[unit].push_back(r);
     }
     std::vector<QAbstractAxis*> yAxisOf(plot.results.size());
-    yScale_.assign(plot.results.size(), 1.0);
+    yPlace_.assign(plot.results.size(), {});
     for (size_t u = 0; u < units.size(); ++u) {
         double lo = INFINITY, hi = -INFINITY;
         QStringList captions;
@@ -237,15 +256,15 @@ void SweepChart::plot(const SweepPlot& plot) {
                     hi = std::max(hi, p.results[r]);
                 }
         }
-        const double scale = scaleFor(lo, hi);
-        QAbstractAxis* axis = valueAxis(lo, hi, true, scale);
+        AxisPlacement place;
+        QAbstractAxis* axis = valueAxis(lo, hi, true, &place);
         axis->setTitleText(captions.join(", ") + (units[u].empty() ? "" : " (" + qs(units[u]) + ")"));
         c->addAxis(axis, u % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
         styleAxis(axis);
         axis->setGridLineVisible(u == 0);  // the first axis alone rules the grid
         for (size_t r : byUnit[units[u]]) {
             yAxisOf[r] = axis;
-            yScale_[r] = scale;
+            yPlace_[r] = place;
         }
     }
 
@@ -259,7 +278,7 @@ void SweepChart::plot(const SweepPlot& plot) {
         std::vector<QList<QPointF>> pieces(1);
         for (const SweepPoint& p : plot.points) {
             const double y = p.results[r];
-            if (std::isfinite(y)) pieces.back().append({onAxis(p.input), y * yScale_[r]});
+            if (std::isfinite(y)) pieces.back().append({onAxis(p.input), yPlace_[r].on(y)});
             else if (!pieces.back().isEmpty()) pieces.emplace_back();
         }
         if (pieces.size() > 1 && pieces.back().isEmpty()) pieces.pop_back();
@@ -287,11 +306,11 @@ QList<QPointF> SweepChart::plotted(size_t result) const {
     if (result < lines_.size())
         for (QLineSeries* l : lines_[result])
             for (const QPointF& p : l->points())
-                out.append({logInput_ ? std::pow(10.0, p.x()) : p.x() / xScale_, p.y() / yScale_[result]});
+                out.append({logInput_ ? std::pow(10.0, p.x()) : xPlace_.off(p.x()), yPlace_[result].off(p.y())});
     return out;
 }
 
-double SweepChart::onAxis(double input) const { return logInput_ ? std::log10(input) : input * xScale_; }
+double SweepChart::onAxis(double input) const { return logInput_ ? std::log10(input) : xPlace_.on(input); }
 
 int SweepChart::stepAt(const QPoint& viewPos) const {
     if (!anchor_ || plot_.points.empty()) return -1;
