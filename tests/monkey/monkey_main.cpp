@@ -128,6 +128,7 @@ QWidget* focusWindow(QWidget* main) {
 QString describe(QWidget* w) {
     QString name = w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
     if (auto* b = qobject_cast<QAbstractButton*>(w)) name += " \"" + b->text() + "\"";
+    else if (w->isWindow() && !w->windowTitle().isEmpty()) name += " \"" + w->windowTitle() + "\"";
     return name;
 }
 
@@ -135,13 +136,23 @@ class Monkey {
 public:
     Monkey(Rng& rng, QWidget* main) : rng_(rng), main_(main) {}
 
+    // Actions by the window they went to (for the summary).
+    std::map<std::string, long> actedIn;
+
     // One random action in the window that takes input now.
     void act() {
         QWidget* window = focusWindow(main_);
         if (!window) return;
+        ++actedIn[describe(window).toStdString()];
         const int r = below(rng_, 100);
         const bool modal = window != main_;
         if (modal && r < 8) return key(window, Qt::Key_Escape, Qt::NoModifier);
+        if (modal && r < 10 && !qobject_cast<QMenu*>(window)) {
+            // The close box of the title bar.
+            record("close " + describe(window).toStdString());
+            window->close();
+            return;
+        }
         if (r < 45) return click(window);
         if (r < 75) return typeKey(window);
         if (r < 90) return mnemonic(window);
@@ -265,6 +276,7 @@ int main(int argc, char** argv) {
     });
 
     int runs = 0;
+    std::map<std::string, long> actedIn;
     while (elapsed() < seconds) {
         // One run of the program, from start-up until it ends (File > Exit)
         // or the time is up; then it starts again on the same settings.
@@ -303,16 +315,18 @@ int main(int argc, char** argv) {
             });
             tick.start(2);
             QApplication::exec();
+            for (const auto& [name, count] : monkey.actedIn) actedIn[name] += count;
         }
         platform.attach(nullptr);
         windows.reset();
     }
     done = true;
     watchdog.join();
-    std::string windowsShown;
+    std::string windowsShown, acted;
     for (const auto& [name, count] : watcher.shown) windowsShown += " " + name + " " + std::to_string(count);
+    for (const auto& [name, count] : actedIn) acted += " " + name + " " + std::to_string(count);
     std::printf("monkey: %lu actions in %d runs of the program over %.0f s: no crash, hang or runaway memory\n"
-                "windows shown:%s\n",
-                actions.load(), runs, elapsed(), windowsShown.c_str());
+                "windows shown:%s\nactions in:%s\n",
+                actions.load(), runs, elapsed(), windowsShown.c_str(), acted.c_str());
     return 0;
 }
