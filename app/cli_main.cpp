@@ -1,4 +1,5 @@
 // tolvane-cli: runs Tolvane without a window, one command per line.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -69,6 +70,13 @@ int main(int argc, char** argv) {
     std::ifstream file;
     std::istream* in = &std::cin;
     if (!script.empty() && script != "-") {
+        // A folder opens as a stream that reads nothing: it would run no
+        // command and pass.
+        std::error_code ec;
+        if (std::filesystem::is_directory(script, ec)) {
+            std::cerr << "cannot read " << script << ": it is a folder\n";
+            return 2;
+        }
         file.open(script);
         if (!file) {
             std::cerr << "cannot read " << script << "\n";

@@ -38,7 +38,18 @@ bool App::messageLiteral(const LiteralText& text) {
     return true;
 }
 
-void App::writeNumber(Component& field, double value) { field.setText(numberText(value)); }
+bool App::writeNumber(Component& field, double value) {
+    // "INF" or "NAN" in an input would fail every recalculation after it, as
+    // would a text rounded past the largest number: the field keeps what it
+    // held.
+    const std::string text = numberText(value);
+    if (!std::isfinite(value) || !isFloat(text, userSeparator_)) {
+        message("'" + field.text() + "' cannot be converted: the result is not a finite number.");
+        return false;
+    }
+    field.setText(text);
+    return true;
+}
 
 void App::userAction(const std::function<void()>& action) {
     if (ended) return;

@@ -111,8 +111,10 @@ public:
     bool writeLiteral(Component& field, const LiteralText& text);
     // Shows the literal as a message; false (nothing shown) when skipped.
     bool messageLiteral(const LiteralText& text);
-    // A computed number written into an input field (general text).
-    void writeNumber(Component& field, double value);
+    // A computed number written into an input field (general text). A value
+    // that is not finite (a conversion that overflowed) is refused with a
+    // message, and the field keeps its text; false then.
+    bool writeNumber(Component& field, double value);
     std::string numberText(double value) { return generalText(value, userSeparator_); }
 
     void message(const std::string& text) {

@@ -175,4 +175,41 @@ void Component::setPicture(const std::string& p) {
     notify(Prop::Picture);
 }
 
+Component::State Component::state() const {
+    return {text_,     hint_,  picture_, visible_, enabled_, checked_, readOnly_, brushSet_,
+            color_,    brush_, left_,    top_,     width_,   height_,  items_,    index_,
+            position_, min_,   max_,     maxLength_, value_};
+}
+
+void Component::restore(const State& s) {
+    // Each property that differs is put back and shown; no handler runs.
+    auto put = [this](auto& field, const auto& value, Prop p) {
+        if (field == value) return;
+        field = value;
+        notify(p);
+    };
+    put(items_, s.items, kind_ == Kind::StatusBar ? Prop::Panels : Prop::Items);
+    put(index_, s.index, Prop::Index);
+    put(text_, s.text, Prop::Text);
+    put(hint_, s.hint, Prop::Hint);
+    put(picture_, s.picture, Prop::Picture);
+    put(visible_, s.visible, Prop::Visible);
+    put(enabled_, s.enabled, Prop::Enabled);
+    put(checked_, s.checked, Prop::Checked);
+    put(readOnly_, s.readOnly, Prop::ReadOnly);
+    put(color_, s.color, Prop::Color);
+    brushSet_ = s.brushSet;
+    put(brush_, s.brush, Prop::Brush);
+    if (left_ != s.left || top_ != s.top || width_ != s.width || height_ != s.height)
+        setGeometry(s.left, s.top, s.width, s.height);
+    if (min_ != s.min || max_ != s.max) {
+        min_ = s.min;
+        max_ = s.max;
+        notify(Prop::Range);
+    }
+    put(position_, s.position, Prop::Position);
+    put(maxLength_, s.maxLength, Prop::MaxLength);
+    value_ = s.value;
+}
+
 }  // namespace tv

@@ -179,6 +179,20 @@ public:
     const std::string& picture() const { return picture_; }
     void setPicture(const std::string& p);
 
+    // Every property at one moment, put back later without any event (a goal
+    // seek or a sweep tries values and then restores the window as it was).
+    struct State {
+        std::string text, hint, picture;
+        bool visible, enabled, checked, readOnly, brushSet;
+        Color color, brush;
+        int left, top, width, height;
+        std::vector<std::string> items;
+        int index, position, min, max, maxLength;
+        double value;  // the result's full-precision number
+    };
+    State state() const;
+    void restore(const State& s);
+
     // Event handlers, set once by the module that owns the component.
     Slot<void()> onClick{&name_, "onClick"};      // user click; radio group / check box change
     Slot<void()> onChange{&name_, "onChange"};    // text change, combo pick, tab pick, track bar move

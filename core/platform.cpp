@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/file_write.h"
+
 namespace tv {
 
 std::string Platform::findProgram(const std::vector<std::string>& names) {
@@ -26,6 +28,10 @@ std::string Platform::findProgram(const std::vector<std::string>& names) {
             if (std::filesystem::is_regular_file(file, ec) && ::access(file.c_str(), X_OK) == 0) return name;
         }
     return {};
+}
+
+FileWritten Platform::writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
+    return {replaceFile(path, joinLines(lines))};
 }
 
 }  // namespace tv

@@ -7,6 +7,12 @@
 
 namespace tv {
 
+// Whether a file was written; when not, why not ("No space left on device").
+struct FileWritten {
+    std::string error;
+    explicit operator bool() const { return error.empty(); }
+};
+
 // The analysis windows of the Tools menu.
 enum class AnalysisWindow { GoalSeek, Sweep };
 inline const char* analysisWindowTitle(AnalysisWindow w) { return w == AnalysisWindow::GoalSeek ? "Goal Seek" : "Sweep"; }
@@ -37,8 +43,10 @@ public:
     virtual void quit(int code) = 0;
 
     virtual std::string workingDirectory() = 0;
-    // Writes text lines; false when the file cannot be written.
-    virtual bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // Writes text lines, each ended by a line break, through a temporary
+    // file renamed over the target (core/file_write.h): a failure leaves the
+    // old file as it was and says why.
+    virtual FileWritten writeTextFile(const std::string& path, const std::vector<std::string>& lines);
 
     // Colour themes: the first name is the platform's plain look.
     virtual std::vector<std::string> styleNames() {

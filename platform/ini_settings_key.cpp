@@ -1,35 +1,25 @@
 #include "platform/ini_settings_key.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QStandardPaths>
-#include <QStringList>
+#include <cerrno>
 #include <clocale>
+#include <filesystem>
+
+#include "core/file_write.h"
 
 namespace tv {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
-// Reading a named pipe or a device would wait forever (or read without end):
-// only a regular file, or a path not there yet, is a usable key.
-bool usable(const QFileInfo& info) { return !info.exists() || info.isFile(); }
-
-// A dangling link counts as there: it is not installed over.
-bool there(const QFileInfo& info) { return info.exists() || info.isSymLink(); }
-
-std::unique_ptr<QSettings> openIni(const std::string& path) {
-    auto s = std::make_unique<QSettings>(q(path), QSettings::IniFormat);
-    s->setAtomicSyncRequired(true);
-    return s;
-}
-
-// Values are plain strings; a hand-edited "12,5" reads back as a list.
-std::string text(const QVariant& v) {
-    if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(",").toStdString();
-    return v.toString().toStdString();
+// What tells one state of a file from another: its inode, size and
+// modification time to the nanosecond (a replacement is a new inode).
+std::string stampOf(const struct stat& st) {
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + std::to_string(st.st_size) + ":" +
+           std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
 }
 
 }  // namespace
@@ -42,74 +32,135 @@ std::string IniSettingsKey::userPath() {
     return (dir + "/Corvex PCB Design, Inc./Tolvane.ini").toStdString();
 }
 
-bool IniSettingsKey::exists() { return there(QFileInfo(q(path_))); }
+// A dangling link counts as there: it is not installed over.
+bool IniSettingsKey::exists() {
+    struct stat st {};
+    return ::lstat(path_.c_str(), &st) == 0;
+}
+
+bool IniSettingsKey::load() {
+    // Reading a named pipe or a device would wait forever (or read without
+    // end): only a regular file is read.
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        contents_ = {};
+        return false;
+    }
+    const std::string stamp = stampOf(st);
+    if (contents_.valid && contents_.stamp == stamp) return true;
+    Contents fresh;
+    fresh.valid = true;
+    fresh.stamp = stamp;
+    if (st.st_size <= kMostBytes) {
+        const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0) {
+            contents_ = {};
+            return false;
+        }
+        std::string text;
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            text.append(buffer, static_cast<size_t>(n));
+            if (static_cast<std::int64_t>(text.size()) > kMostBytes) break;  // grown while read
+        }
+        ::close(fd);
+        if (static_cast<std::int64_t>(text.size()) <= kMostBytes) fresh.doc = ini::parse(text);
+    }
+    contents_ = std::move(fresh);
+    return true;
+}
+
+void IniSettingsKey::save(const ini::Document& doc, const std::string& name) {
+    if (!replaceFile(path_, ini::serialize(doc)).empty()) {
+        contents_ = {};  // read the file again: it holds what it held
+        throw SettingsError("Failed to set data for '" + name + "'");
+    }
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) == 0) contents_ = {true, stampOf(st), doc};
+    else contents_ = {};
+}
 
 bool IniSettingsKey::openForWrite() {
     close();
-    QFileInfo info(q(path_));
-    if (!usable(info) || (info.isSymLink() && !info.exists())) return false;
-    if (!info.exists()) {
-        if (!QDir().mkpath(info.absolutePath())) return false;
+    struct stat st {};
+    if (::lstat(path_.c_str(), &st) == 0) {
+        struct stat target {};
+        // A dangling link or anything but a regular file is no key to write.
+        if (::stat(path_.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return false;
+        if (::access(path_.c_str(), W_OK) != 0) return false;
+    } else {
+        std::error_code ec;
+        const std::filesystem::path folder = std::filesystem::absolute(path_, ec).parent_path();
+        if (ec) return false;
+        std::filesystem::create_directories(folder, ec);
+        if (!std::filesystem::is_directory(folder, ec) || ::access(folder.c_str(), W_OK) != 0) return false;
     }
-    auto s = openIni(path_);
-    if (!s->isWritable()) return false;
-    open_ = std::move(s);
+    open_ = true;
     return true;
 }
 
 bool IniSettingsKey::openReadOnly() {
     close();
-    QFileInfo info(q(path_));
-    if (!info.exists() || !info.isFile() || !info.isReadable()) return false;
-    open_ = openIni(path_);
+    if (::access(path_.c_str(), R_OK) != 0 || !load()) return false;
+    open_ = true;
     return true;
 }
 
 std::string IniSettingsKey::read(const std::string& name) {
-    if (!open_) return {};
-    return text(open_->value(q(name)));
+    if (!open_ || !load()) return {};
+    auto it = contents_.doc.values.find(name);
+    return it == contents_.doc.values.end() ? std::string() : it->second;
 }
 
 void IniSettingsKey::write(const std::string& name, const std::string& value) {
     if (!open_) throw SettingsError("Failed to set data for '" + name + "'");
-    open_->setValue(q(name), q(value));
-    open_->sync();
-    if (open_->status() != QSettings::NoError) throw SettingsError("Failed to set data for '" + name + "'");
+    ini::Document doc = load() ? contents_.doc : ini::Document{};
+    doc.values[name] = value;
+    save(doc, name);
 }
 
 void IniSettingsKey::writeAll(const std::vector<std::pair<std::string, std::string>>& values) {
-    std::string first = values.empty() ? std::string() : values.front().first;
+    const std::string first = values.empty() ? std::string() : values.front().first;
     if (!open_) throw SettingsError("Failed to set data for '" + first + "'");
-    for (const auto& [name, value] : values) open_->setValue(q(name), q(value));
-    open_->sync();  // one replacement of the file
-    if (open_->status() != QSettings::NoError) throw SettingsError("Failed to set data for '" + first + "'");
+    ini::Document doc = load() ? contents_.doc : ini::Document{};
+    for (const auto& [name, value] : values) doc.values[name] = value;
+    save(doc, first);  // one replacement of the file
 }
 
-void IniSettingsKey::close() { open_.reset(); }
+void IniSettingsKey::close() { open_ = false; }
 
 std::optional<std::string> IniSettingsKey::peek(const std::string& name) {
-    QFileInfo info(q(path_));
-    if (!info.exists() || !info.isFile()) return std::nullopt;
-    QSettings s(q(path_), QSettings::IniFormat);
-    if (!s.contains(q(name))) return std::nullopt;
-    return text(s.value(q(name)));
+    if (!load()) return std::nullopt;
+    auto it = contents_.doc.values.find(name);
+    if (it == contents_.doc.values.end()) return std::nullopt;
+    return it->second;
 }
 
 void IniSettingsKey::put(const std::string& name, const std::string& value) {
-    QFileInfo info(q(path_));
-    if (!usable(info)) return;
-    QDir().mkpath(info.absolutePath());
-    auto s = openIni(path_);
-    s->setValue(q(name), q(value));
-    s->sync();
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return;
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::absolute(path_, ec).parent_path(), ec);
+    ini::Document doc = load() ? contents_.doc : ini::Document{};
+    doc.values[name] = value;
+    try {
+        save(doc, name);
+    } catch (const SettingsError&) {
+        // Another program's failed write changes nothing.
+    }
 }
 
 void IniSettingsKey::remove(const std::string& name) {
-    QFileInfo info(q(path_));
-    if (!info.exists() || !info.isFile()) return;
-    auto s = openIni(path_);
-    s->remove(q(name));
-    s->sync();
+    if (!load()) return;
+    ini::Document doc = contents_.doc;
+    if (!doc.values.erase(name)) return;
+    try {
+        save(doc, name);
+    } catch (const SettingsError&) {
+    }
 }
 
 std::string systemDecimalSeparator() {

@@ -14,9 +14,11 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <algorithm>
 
+#include "core/file_write.h"
 #include "platform/form_view.h"
 #include "platform/goal_seek_dialog.h"
 #include "platform/qt_windows.h"
@@ -103,17 +105,6 @@ void QtPlatform::quit(int code) { QCoreApplication::exit(code); }
 
 std::string QtPlatform::workingDirectory() { return QDir::currentPath().toStdString(); }
 
-bool QtPlatform::writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
-    QFile f(qs(path));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    for (const auto& line : lines) {
-        f.write(line.data(), static_cast<qint64>(line.size()));
-        f.write("\n", 1);
-    }
-    f.close();
-    return f.error() == QFileDevice::NoError;
-}
-
 std::vector<std::string> QtPlatform::styleNames() { return themeNames(); }
 
 void QtPlatform::applyStyle(const std::string& name) {
@@ -135,6 +126,60 @@ bool QtPlatform::choosePrinter() {
     return dialog.exec() == QDialog::Accepted;
 }
 
+namespace {
+
+// While a printer writes a PDF file: the file it writes is a temporary one in
+// the same folder, copied over the chosen file by commit(). A chosen file
+// that is no regular file (a named pipe, a folder) is refused at once.
+class PdfFile {
+public:
+    explicit PdfFile(QPrinter& printer) : printer_(printer), target_(printer.outputFileName()) {
+        if (printer.outputFormat() != QPrinter::PdfFormat || target_.isEmpty()) return;
+        if (std::string no = unwritableTarget(target_.toStdString()); !no.empty()) {
+            error = cannotWrite(qs(no));
+            return;
+        }
+        const QFileInfo info(target_);
+        temp_.setFileTemplate(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
+        if (!temp_.open()) {
+            error = cannotWrite(temp_.errorString());
+            return;
+        }
+        temp_.close();
+        printer.setOutputFileName(temp_.fileName());
+    }
+    ~PdfFile() {
+        if (!target_.isEmpty()) printer_.setOutputFileName(target_);
+    }
+    PdfFile(const PdfFile&) = delete;
+    PdfFile& operator=(const PdfFile&) = delete;
+
+    bool commit() {
+        if (temp_.fileName().isEmpty()) return true;
+        printer_.setOutputFileName(target_);
+        QFile drawn(temp_.fileName());
+        if (!drawn.open(QIODevice::ReadOnly)) {
+            error = cannotWrite(drawn.errorString());
+            return false;
+        }
+        const QByteArray bytes = drawn.readAll();
+        const std::string why = replaceFile(target_.toStdString(), bytes.toStdString());
+        if (!why.empty()) error = cannotWrite(qs(why));
+        return why.empty();
+    }
+
+    QString error;
+
+private:
+    QString cannotWrite(const QString& why) const { return "Cannot write " + target_ + ": " + why; }
+
+    QPrinter& printer_;
+    QString target_;
+    QTemporaryFile temp_;
+};
+
+}  // namespace
+
 // The client area of the main window (without its menu bar) as one image,
 // scaled to the page width or height with its proportions kept, at the top
 // of the page and centred across it. The image is rendered at up to three
@@ -142,6 +187,13 @@ bool QtPlatform::choosePrinter() {
 void QtPlatform::printMainWindow() {
     if (!windows_) return;
     QWidget& window = windows_->main().client();
+    // A PDF file is drawn into a temporary file beside it and replaces the
+    // chosen file only when whole (core/file_write.h).
+    PdfFile pdf(printer());
+    if (!pdf.error.isEmpty()) {
+        showMessage(pdf.error.toStdString());
+        return;
+    }
     QPainter painter;
     if (!painter.begin(&printer())) {
         showMessage("The printer could not be started.");
@@ -156,6 +208,7 @@ void QtPlatform::printMainWindow() {
     window.render(&image);
     painter.drawImage(QRect(QPoint(page.x() + (page.width() - size.width()) / 2, page.y()), size), image);
     painter.end();
+    if (!pdf.commit()) showMessage(pdf.error.toStdString());
 }
 
 // The print dialog as the set-up: it chooses the printer (or a PDF file), and

@@ -34,7 +34,6 @@ public:
     void delay(int ms) override;
     void quit(int code) override;
     std::string workingDirectory() override;
-    bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
     std::vector<std::string> styleNames() override;
     void applyStyle(const std::string& name) override;
     bool choosePrinter() override;

@@ -41,62 +41,134 @@ void styleAxis(QAbstractAxis* axis) {
     axis->setLinePenColor(pal.color(QPalette::Dark));
 }
 
-// A value axis over [lo, hi] with a little room, or around a single value.
-QValueAxis* valueAxis(double lo, double hi, bool margin) {
-    auto* axis = new QValueAxis;
-    if (!(lo <= hi)) lo = 0, hi = 1;
-    if (lo == hi) {
-        const double d = lo == 0 ? 1 : std::fabs(lo) * 0.1;
-        lo -= d;
-        hi += d;
-    } else if (margin) {
-        const double d = (hi - lo) * 0.05;
-        lo -= d;
-        hi += d;
-    }
-    axis->setRange(lo, hi);
-    axis->applyNiceNumbers();
-    axis->setLabelFormat("%g");
-    return axis;
-}
-
-// The swept range exactly, with ticks on round values inside it.
-QValueAxis* inputAxis(double lo, double hi) {
-    if (!(lo < hi)) return valueAxis(lo, hi, false);
-    auto* axis = new QValueAxis;
-    axis->setRange(lo, hi);
-    const double raw = (hi - lo) / 5;
+// Ticks every round step (1, 2 or 5 times a power of ten) from the first
+// round value inside [lo, hi]. False when such steps cannot be counted in
+// doubles: a range narrower than the numbers' own resolution (a tick would
+// not move past the last) or wider than the largest number.
+bool roundTicks(QValueAxis* axis, double lo, double hi) {
+    const double half = hi / 2 - lo / 2;  // half the width, which cannot overflow
+    if (!(half > 0) || !std::isfinite(half)) return false;
+    const double raw = half / 2.5;  // a fifth of the width
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     double step = magnitude;
     for (double m : {2.0, 5.0, 10.0})
         if (raw / magnitude >= m) step = m * magnitude;
+    const double anchor = std::ceil(lo / step) * step;
+    const double largest = std::max(std::fabs(lo), std::fabs(hi));
+    if (!std::isfinite(step) || !(step > 0) || !std::isfinite(anchor) || step < largest * 1e-12 ||
+        half / step > 25)
+        return false;
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickInterval(step);
-    axis->setTickAnchor(std::ceil(lo / step) * step);
+    axis->setTickAnchor(anchor);
+    return true;
+}
+
+// An axis over [lo, hi]: round ticks where they can be counted, else just its
+// two ends.
+QValueAxis* rangeAxis(double lo, double hi) {
+    auto* axis = new QValueAxis;
+    axis->setRange(lo, hi);
+    if (!roundTicks(axis, lo, hi)) {
+        axis->setTickType(QValueAxis::TicksFixed);
+        axis->setTickCount(2);
+    }
     axis->setLabelFormat("%g");
     return axis;
 }
 
+// Values beyond this are drawn scaled down: the chart's own arithmetic on an
+// axis (its width, the steps across it) would leave the range of numbers.
+constexpr double kLargestDrawn = 1e300;
+// A width below this share of the values is drawn shifted to zero and
+// stretched: the chart takes it for no width at all.
+constexpr double kNarrowest = 1e-9;
+
+AxisPlacement placementFor(double lo, double hi) {
+    AxisPlacement place;
+    const double largest = std::max(std::fabs(lo), std::fabs(hi));
+    if (!std::isfinite(largest)) return place;
+    if (largest > kLargestDrawn) {
+        place.scale = std::ldexp(1.0, -static_cast<int>(std::ceil(std::log2(largest / kLargestDrawn))));
+    } else if (hi > lo && hi - lo <= largest * kNarrowest && std::isfinite(1 / (hi - lo))) {
+        place.origin = lo;
+        place.scale = 1 / (hi - lo);
+    }
+    return place;
+}
+
+// An axis drawn through `place`, labelled with the values themselves at its
+// ends and three points between, with the digits that tell them apart.
+QCategoryAxis* placedAxis(double lo, double hi, const AxisPlacement& place) {
+    auto* axis = new QCategoryAxis;
+    axis->setRange(place.on(lo), place.on(hi));
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    std::vector<double> values;
+    for (int i = 0; i <= 4; ++i) values.push_back(lo * (1 - i / 4.0) + hi * (i / 4.0));
+    int digits = 6;
+    auto distinct = [&] {
+        for (size_t i = 1; i < values.size(); ++i)
+            if (values[i] != values[i - 1] &&
+                QString::number(values[i], 'g', digits) == QString::number(values[i - 1], 'g', digits))
+                return false;
+        return true;
+    };
+    while (digits < 17 && !distinct()) ++digits;
+    for (double v : values) axis->append(QString::number(v, 'g', digits), place.on(v));
+    return axis;
+}
+
+// A value axis over [lo, hi] with a little room, or around a single value.
+QAbstractAxis* valueAxis(double lo, double hi, bool margin, AxisPlacement* place) {
+    if (!(lo <= hi) || !std::isfinite(lo) || !std::isfinite(hi)) lo = 0, hi = 1;
+    // Room of a twentieth of the width (a tenth of the value for a single
+    // one), unless that leaves the range of numbers or vanishes in it.
+    double d = lo == hi ? (lo == 0 ? 1 : std::fabs(lo) * 0.1) : margin ? (hi / 2 - lo / 2) * 0.1 : 0;
+    if (lo == hi && (lo - d == lo || hi + d == hi)) d = std::max(std::fabs(lo) * 1e-9, 1e-300);
+    if (std::isfinite(lo - d) && std::isfinite(hi + d)) {
+        lo -= d;
+        hi += d;
+    }
+    *place = placementFor(lo, hi);
+    if (!place->plain()) return placedAxis(lo, hi, *place);
+    return rangeAxis(lo, hi);
+}
+
+// The swept range exactly, with ticks on round values inside it.
+QAbstractAxis* inputAxis(double lo, double hi, AxisPlacement* place) {
+    if (!(lo < hi)) return valueAxis(lo, hi, false, place);
+    *place = placementFor(lo, hi);
+    if (!place->plain()) return placedAxis(lo, hi, *place);
+    return rangeAxis(lo, hi);
+}
+
 // A logarithmic input axis: the chart runs on log10 of the input, labelled
 // with round values of the input itself (1, 2, 5 in each decade, or every
-// digit over less than a decade).
+// digit over less than a decade, or every few decades over many).
 QCategoryAxis* logInputAxis(double lo, double hi) {
     auto* axis = new QCategoryAxis;
-    axis->setRange(std::log10(lo), std::log10(hi));
+    const double first = std::log10(lo), last = std::log10(hi);  // within +-324 for positive doubles
+    axis->setRange(first, last);
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const double decades = std::log10(hi / lo);
+    const double decades = last - first;
     const std::vector<int> steps = decades > 3 ? std::vector<int>{1}
                                    : decades > 1 ? std::vector<int>{1, 2, 5}
                                                  : std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
-    for (int k = static_cast<int>(std::floor(std::log10(lo))); k <= static_cast<int>(std::ceil(std::log10(hi))); ++k)
+    const int every = decades > 12 ? static_cast<int>(std::ceil(decades / 12)) : 1;
+    for (int k = static_cast<int>(std::floor(first)); k <= static_cast<int>(std::ceil(last)); ++k) {
+        if (k % every != 0) continue;
         for (int m : steps) {
             const double v = m * std::pow(10.0, k);
-            if (v >= lo * (1 - 1e-12) && v <= hi * (1 + 1e-12)) axis->append(QString::number(v, 'g', 6), std::log10(v));
+            if (std::isfinite(v) && v > 0 && v >= lo * (1 - 1e-12) && v <= hi * (1 + 1e-12))
+                axis->append(QString::number(v, 'g', 6), std::log10(v));
         }
-    if (axis->count() < 2) {  // a narrow range: its ends
+    }
+    if (axis->count() < 2) {  // a narrow range: its ends, with the digits that tell them apart
         for (const QString& label : axis->categoriesLabels()) axis->remove(label);
-        axis->append(QString::number(lo, 'g', 6), std::log10(lo));
-        axis->append(QString::number(hi, 'g', 6), std::log10(hi));
+        int digits = 6;
+        while (digits < 17 && QString::number(lo, 'g', digits) == QString::number(hi, 'g', digits)) ++digits;
+        axis->append(QString::number(lo, 'g', digits), first);
+        axis->append(QString::number(hi, 'g', digits), last);
     }
     return axis;
 }
@@ -159,8 +231,10 @@ void SweepChart::plot(const SweepPlot& plot) {
         xLo = std::min(xLo, p.input);
         xHi = std::max(xHi, p.input);
     }
-    logInput_ = plot.logarithmic && xLo > 0 && xHi > xLo;
-    QAbstractAxis* xAxis = logInput_ ? static_cast<QAbstractAxis*>(logInputAxis(xLo, xHi)) : inputAxis(xLo, xHi);
+    // A logarithmic axis over next to no ratio is a linear one.
+    logInput_ = plot.logarithmic && xLo > 0 && xHi > xLo && std::log10(xHi) - std::log10(xLo) > 1e-6;
+    xPlace_ = {};
+    QAbstractAxis* xAxis = logInput_ ? logInputAxis(xLo, xHi) : inputAxis(xLo, xHi, &xPlace_);
     xAxis->setTitleText(qs(plot.input.label()));
     c->addAxis(xAxis, Qt::AlignBottom);
     styleAxis(xAxis);
@@ -174,6 +248,7 @@ void SweepChart::plot(const SweepPlot& plot) {
         byUnit[unit].push_back(r);
     }
     std::vector<QAbstractAxis*> yAxisOf(plot.results.size());
+    yPlace_.assign(plot.results.size(), {});
     for (size_t u = 0; u < units.size(); ++u) {
         double lo = INFINITY, hi = -INFINITY;
         QStringList captions;
@@ -185,12 +260,16 @@ void SweepChart::plot(const SweepPlot& plot) {
                     hi = std::max(hi, p.results[r]);
                 }
         }
-        QValueAxis* axis = valueAxis(lo, hi, true);
+        AxisPlacement place;
+        QAbstractAxis* axis = valueAxis(lo, hi, true, &place);
         axis->setTitleText(captions.join(", ") + (units[u].empty() ? "" : " (" + qs(units[u]) + ")"));
         c->addAxis(axis, u % 2 == 0 ? Qt::AlignLeft : Qt::AlignRight);
         styleAxis(axis);
         axis->setGridLineVisible(u == 0);  // the first axis alone rules the grid
-        for (size_t r : byUnit[units[u]]) yAxisOf[r] = axis;
+        for (size_t r : byUnit[units[u]]) {
+            yAxisOf[r] = axis;
+            yPlace_[r] = place;
+        }
     }
 
     // The lines: a new piece after every gap, all pieces in the colour of
@@ -203,7 +282,7 @@ void SweepChart::plot(const SweepPlot& plot) {
         std::vector<QList<QPointF>> pieces(1);
         for (const SweepPoint& p : plot.points) {
             const double y = p.results[r];
-            if (std::isfinite(y)) pieces.back().append({onAxis(p.input), y});
+            if (std::isfinite(y)) pieces.back().append({onAxis(p.input), yPlace_[r].on(y)});
             else if (!pieces.back().isEmpty()) pieces.emplace_back();
         }
         if (pieces.size() > 1 && pieces.back().isEmpty()) pieces.pop_back();
@@ -230,11 +309,12 @@ QList<QPointF> SweepChart::plotted(size_t result) const {
     QList<QPointF> out;
     if (result < lines_.size())
         for (QLineSeries* l : lines_[result])
-            for (const QPointF& p : l->points()) out.append({logInput_ ? std::pow(10.0, p.x()) : p.x(), p.y()});
+            for (const QPointF& p : l->points())
+                out.append({logInput_ ? std::pow(10.0, p.x()) : xPlace_.off(p.x()), yPlace_[result].off(p.y())});
     return out;
 }
 
-double SweepChart::onAxis(double input) const { return logInput_ ? std::log10(input) : input; }
+double SweepChart::onAxis(double input) const { return logInput_ ? std::log10(input) : xPlace_.on(input); }
 
 int SweepChart::stepAt(const QPoint& viewPos) const {
     if (!anchor_ || plot_.points.empty()) return -1;

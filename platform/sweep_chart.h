@@ -21,6 +21,17 @@ struct SweepPlot {
     bool logarithmic = false;
 };
 
+// Where values lie on a drawn axis: (value - origin) * scale. A range the
+// chart cannot draw as it is (values beyond 1e300, whose width its arithmetic
+// overflows, or a width below a billionth of the values, which it takes for
+// none) is drawn shifted and scaled, and labelled with the values themselves.
+struct AxisPlacement {
+    double origin = 0, scale = 1;
+    double on(double v) const { return (v - origin) * scale; }
+    double off(double p) const { return p / scale + origin; }
+    bool plain() const { return origin == 0 && scale == 1; }
+};
+
 class SweepChart : public QChartView {
     Q_OBJECT
 public:
@@ -46,7 +57,8 @@ protected:
 private:
     void clear();
     void showCursor(int step);
-    // Where an input value lies on the input axis (log10 on a logarithmic one).
+    // Where an input value lies on the input axis (log10 on a logarithmic
+    // one, placed by xPlace_ on a linear one).
     double onAxis(double input) const;
 
     SweepPlot plot_;
@@ -55,6 +67,8 @@ private:
     QLineSeries* anchor_ = nullptr;  // a series on the input axis, for mapping
     QGraphicsLineItem* cursor_ = nullptr;
     bool logInput_ = false;
+    AxisPlacement xPlace_;
+    std::vector<AxisPlacement> yPlace_;  // by result
 };
 
 }  // namespace tv

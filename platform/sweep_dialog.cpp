@@ -175,8 +175,8 @@ void SweepDialog::runSweep() {
         const double to = readFloat(to_->text().trimmed().toStdString(), app_.userSeparator());
         if (chosen.empty()) return app_.message("Choose at least one result to record.");
         if (from == to) return app_.message("The sweep needs two different ends.");
-        if (logarithmic && !(from * to > 0))
-            return app_.message("A logarithmic sweep needs two ends of the same sign, neither of them zero.");
+        if (std::string problem = sweepRangeProblem(from, to, steps, logarithmic); !problem.empty())
+            return app_.message(problem);
         QProgressDialog progress("Sweeping " + qs(in.caption) + "...", "Stop", 0, steps + 1, this);
         progress.setWindowTitle("Sweep");
         progress.setWindowModality(Qt::WindowModal);
@@ -236,8 +236,9 @@ void SweepDialog::saveCsv() {
 }
 
 bool SweepDialog::saveCsvTo(const QString& path) {
-    if (app_.platform.writeTextFile(path.toStdString(), table(',', "."))) return true;
-    app_.message("Cannot write " + path.toStdString());
+    const FileWritten written = app_.platform.writeTextFile(path.toStdString(), table(',', "."));
+    if (written) return true;
+    app_.message("Cannot write " + path.toStdString() + ": " + written.error);
     return false;
 }
 

@@ -31,7 +31,7 @@ launcher=()
 command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build-asan -DTOLVANE_SANITIZE=ON -DTOLVANE_UNIT_TESTS=OFF -DTOLVANE_BENCH=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" "${launcher[@]}" > /dev/null
-cmake --build build-asan -j"$(nproc)" --target tolvane-cli tolvane-fuzz
+cmake --build build-asan -j"$(nproc)" --target tolvane-cli tolvane-fuzz tolvane-monkey
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1

@@ -14,43 +14,44 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// Tries input values on the main window and puts it back afterwards: texts,
-// colours, visibility and enabled states, without raising change events.
+// Tries input values on the main window and puts it back afterwards: every
+// property of every component (texts, colours, status bar, visibility...),
+// without raising events. Each try starts from the window as it was, so that
+// a correction one value causes (a length clamped to its maximum) does not
+// carry over into the next, and a value tries exactly what typing it would.
 class Trial {
 public:
     explicit Trial(App& app) : app_(app) {
-        for (const auto& c : app.Form1.components())
-            saved_.push_back({c.get(), c->text(), c->resultValue(), c->color(), c->visible(), c->enabled()});
+        saved_.push_back({&app.Form1.self(), app.Form1.self().state()});
+        for (const auto& c : app.Form1.components()) saved_.push_back({c.get(), c->state()});
         app_.holdMessages(&held_);
     }
     ~Trial() {
         app_.holdMessages(nullptr);
-        for (const Saved& s : saved_) {
-            s.c->restoreText(s.text);
-            s.c->keepResultValue(s.value);
-            s.c->setColor(s.color);
-            s.c->setVisible(s.visible);
-            s.c->setEnabled(s.enabled);
-        }
+        if (!kept_) restore();
     }
     Trial(const Trial&) = delete;
     Trial& operator=(const Trial&) = delete;
 
-    // Recalculates with `x` in the input. False when the run raised a message
-    // or stopped: the value lies outside what the calculator accepts.
-    bool run(Component& input, double x) {
+    // Recalculates with `text` typed into the input. False when the run
+    // raised a message or stopped: the value lies outside what the
+    // calculator accepts.
+    bool run(Component& input, const std::string& text) {
         ++runs;
+        restore();
         held_.clear();
-        input.setText(app_.numberText(x));
+        input.setText(text);
         try {
             app_.Button1Click();
-        } catch (const ConversionError&) {
-            return false;
-        } catch (const SettingsError&) {
-            return false;
+        } catch (const ConversionError& e) {
+            held_.push_back(e.what());
+        } catch (const SettingsError& e) {
+            held_.push_back(e.what());
         }
+        if (firstRefusal.empty() && !held_.empty()) firstRefusal = held_.front();
         return held_.empty();
     }
+    bool run(Component& input, double x) { return run(input, app_.numberText(x)); }
 
     double value(Component& input, Component& result, double x) {
         return run(input, x) ? resultValue(result) : kNaN;
@@ -60,27 +61,34 @@ public:
         return run(input, x) ? resultNumber(result.text()) : kNaN;
     }
 
+    // The window stays as the last run left it.
+    void keep() { kept_ = true; }
+
     int runs = 0;
+    std::string firstRefusal;  // the first message a value raised
 
 private:
-    struct Saved {
-        Component* c;
-        std::string text;
-        double value;
-        Color color;
-        bool visible, enabled;
-    };
+    void restore() {
+        for (const auto& [c, state] : saved_) c->restore(state);
+    }
+
     App& app_;
-    std::vector<Saved> saved_;
+    std::vector<std::pair<Component*, Component::State>> saved_;
     std::vector<std::string> held_;
+    bool kept_ = false;
 };
 
-// The nearest result seen so far, and the number the result showed there.
+// The nearest result seen so far. Two results on the same side of the target
+// are compared directly: the differences to a huge target would round to the
+// same number and keep the first result seen.
 struct Nearest {
-    double x = kNaN, y = kNaN, shown = kNaN, gap = std::numeric_limits<double>::infinity();
+    double x = kNaN, y = kNaN, shown = kNaN;
     void see(double xv, double yv, double target, double shownv) {
-        if (std::isfinite(yv) && std::fabs(yv - target) < gap) {
-            gap = std::fabs(yv - target);
+        if (!std::isfinite(yv)) return;
+        bool nearer = !std::isfinite(y);
+        if (!nearer && (yv <= target) == (y <= target)) nearer = yv <= target ? yv > y : yv < y;
+        else if (!nearer) nearer = std::fabs(yv - target) < std::fabs(y - target);
+        if (nearer) {
             x = xv;
             y = yv;
             shown = std::isfinite(shownv) ? shownv : yv;
@@ -225,51 +233,72 @@ std::string resultUnit(const std::string& text) {
     return text.substr(from, text.find_last_not_of(" \t") + 1 - from);
 }
 
+bool showsValue(const std::string& text, double value) {
+    const double shown = resultNumber(text);
+    if (!std::isfinite(shown) || !std::isfinite(value)) return false;
+    // Half a unit of the last digit shown: "229.3650" holds 229.36504,
+    // "1.50E+03" holds 1504.
+    const size_t end = numberLength(text);
+    const size_t point = text.find('.');
+    size_t mantissaEnd = text.find_first_of("eE");
+    if (mantissaEnd == std::string::npos || mantissaEnd > end) mantissaEnd = end;
+    const int decimals = point < mantissaEnd ? static_cast<int>(mantissaEnd - point - 1) : 0;
+    int exponent = 0;
+    if (mantissaEnd < end) exponent = readInt(text.substr(mantissaEnd + 1, end - mantissaEnd - 1));
+    const double half = 0.5 * std::pow(10.0, exponent - decimals);
+    return std::fabs(shown - value) <= half * (1 + 1e-9);
+}
+
 SolveOutcome goalSeek(App& app, Component& input, Component& result, double target,
                       const std::string& inputName) {
     SolveOutcome out;
     const double x0 = app.num(input);
     const double tolerance = 1e-6 * std::max(1.0, std::fabs(target));
     double answer = kNaN;
-    std::string answerText = input.text();
+    std::string answerText;
     Nearest nearest;
-    {
-        Trial trial(app);
-        auto g = [&](double x) {
-            const double y = trial.value(input, result, x);
-            nearest.see(x, y, target, resultNumber(result.text()));
-            return y - target;
-        };
-        const double f0 = g(x0);
-        if (f0 == 0) {
-            answer = x0;
-        } else if (auto br = bracketRoot(x0, f0, g)) {
-            const double x = br->fb == 0 ? br->b : brent(*br, g);
-            // The answer as a user would type it: the fewest digits that
-            // still show the target, and no more characters than the field
-            // takes. A jump across the target (a table step) is no solution.
-            for (int digits = 1; digits <= 15 && !std::isfinite(answer); ++digits) {
-                const double v = roundedTo(x, digits);
-                const std::string text = app.numberText(v);
-                if (input.maxLength() > 0 && static_cast<int>(text.size()) > input.maxLength()) continue;
-                const double y = trial.shown(input, result, v);
-                if (std::isfinite(y) && std::fabs(y - target) <= tolerance) {
-                    answer = v;
-                    answerText = text;
-                }
+    Trial trial(app);
+    auto g = [&](double x) {
+        const double y = trial.value(input, result, x);
+        nearest.see(x, y, target, resultNumber(result.text()));
+        return y - target;
+    };
+    const double f0 = g(x0);
+    if (f0 == 0) {
+        answer = x0;
+        answerText = app.numberText(x0);
+    } else if (auto br = bracketRoot(x0, f0, g)) {
+        const double x = br->fb == 0 ? br->b : brent(*br, g);
+        // The answer as a user would type it: the fewest digits that still
+        // show the target, and no more characters than the field takes. A
+        // jump across the target (a table step) is no solution.
+        for (int digits = 1; digits <= 15 && !std::isfinite(answer); ++digits) {
+            const double v = roundedTo(x, digits);
+            const std::string text = app.numberText(v);
+            if (input.maxLength() > 0 && static_cast<int>(text.size()) > input.maxLength()) continue;
+            const double y = trial.shown(input, result, v);
+            nearest.see(v, std::isfinite(y) ? resultValue(result) : kNaN, target, y);
+            if (std::isfinite(y) && std::fabs(y - target) <= tolerance) {
+                answer = v;
+                answerText = text;
             }
         }
-        out.recalculations = trial.runs;
     }
     if (std::isfinite(answer)) {
-        out.found = true;
-        out.input = answer;
-        input.setText(answerText);
-        app.Button1Click();
-        ++out.recalculations;
-        out.result = resultValue(result);
-        return out;
+        // Typed into the window as it was and recalculated once more: only
+        // what that shows counts, to the precision the result shows.
+        const bool accepted = trial.run(input, answerText);
+        if (accepted) nearest.see(answer, resultValue(result), target, resultNumber(result.text()));
+        if (accepted && showsValue(result.text(), target)) {
+            trial.keep();
+            out.found = true;
+            out.input = answer;
+            out.result = resultValue(result);
+            out.recalculations = trial.runs;
+            return out;
+        }
     }
+    out.recalculations = trial.runs;
     out.input = nearest.x;
     out.result = nearest.y;
     const std::string goal = generalText(target, ".");
@@ -277,24 +306,58 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
                       ? "No value of " + inputName + " gives " + goal + ". The nearest result is " +
                             generalText(nearest.shown, ".") + " at " + inputName + " = " +
                             app.numberText(nearest.x) + "."
-                      : "No value of " + inputName + " gives " + goal + ": no value tried gave a result.";
+                      : trial.firstRefusal.empty()
+                            ? "No value of " + inputName + " gives " + goal + ": no value tried gave a result."
+                            : "No value of " + inputName + " gives " + goal +
+                                  ": no value tried gave a result (the calculator answered \"" +
+                                  trial.firstRefusal + "\").";
     return out;
+}
+
+std::string sweepRangeProblem(double from, double to, int steps, bool logarithmic) {
+    if (!std::isfinite(from) || !std::isfinite(to)) return "The ends of a sweep must be finite numbers.";
+    if (logarithmic && (from == 0 || to == 0 || (from < 0) != (to < 0)))
+        return "A logarithmic sweep needs two ends of the same sign, neither of them zero.";
+    for (double x : sweepInputs(from, to, steps, logarithmic))
+        if (!std::isfinite(x))
+            return "The steps from " + generalText(from, ".") + " to " + generalText(to, ".") +
+                   " leave the range of numbers; choose nearer ends.";
+    return {};
+}
+
+std::vector<double> sweepInputs(double from, double to, int steps, bool logarithmic) {
+    if (steps < 1) steps = 1;
+    std::vector<double> xs;
+    // Logarithmic steps in log space (the product or quotient of the ends
+    // would leave the range of numbers); linear ones as a weighted mean,
+    // which never exceeds the larger end. Both ends exactly as given.
+    const double sign = from < 0 ? -1 : 1;
+    const double la = std::log10(std::fabs(from)), lb = std::log10(std::fabs(to));
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        double x = logarithmic ? sign * std::pow(10.0, la * (1 - t) + lb * t) : from * (1 - t) + to * t;
+        if (i == 0) x = from;
+        if (i == steps) x = to;
+        xs.push_back(x);
+    }
+    return xs;
 }
 
 std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to, int steps,
                               const std::vector<Component*>& results, bool logarithmic,
                               const SweepProgress& progress) {
     std::vector<SweepPoint> points;
-    if (steps < 1) steps = 1;
+    if (!sweepRangeProblem(from, to, steps, logarithmic).empty()) return points;
+    const std::vector<double> xs = sweepInputs(from, to, steps, logarithmic);
+    const int total = static_cast<int>(xs.size());
     Trial trial(app);
-    for (int i = 0; i <= steps; ++i) {
-        const double t = static_cast<double>(i) / steps;
-        const double x = logarithmic ? from * std::pow(to / from, t) : from + (to - from) * t;
+    for (int i = 0; i < total; ++i) {
+        const double x = xs[static_cast<size_t>(i)];
         SweepPoint p{x, {}};
         const bool ok = trial.run(input, x);
         for (Component* r : results) p.results.push_back(ok ? resultValue(*r) : kNaN);
         points.push_back(std::move(p));
-        if (progress && !progress(i + 1, steps + 1)) break;
+        if (progress && !progress(i + 1, total)) break;
     }
     return points;
 }
@@ -307,7 +370,7 @@ std::vector<std::string> sweepTable(const std::vector<SweepPoint>& points, const
     for (const auto& n : resultNames) header += separator + cell(n, separator);
     lines.push_back(header);
     for (const auto& p : points) {
-        std::string line = generalText(p.input, decimal);
+        std::string line = std::isfinite(p.input) ? generalText(p.input, decimal) : std::string();
         for (double r : p.results) {
             line += separator;
             if (std::isfinite(r)) line += generalText(r, decimal);

@@ -26,6 +26,10 @@ std::string resultUnit(const std::string& text);
 // starts with (NaN for "N/A").
 double resultValue(const Component& result);
 
+// Whether a result text shows `value` to the precision it is shown with
+// ("229.3650 Volts" shows 229.36504 but not 229.3656).
+bool showsValue(const std::string& text, double value);
+
 struct SolveOutcome {
     bool found = false;
     double input = 0;     // the answer, or the input of the nearest result
@@ -36,7 +40,10 @@ struct SolveOutcome {
 
 // Finds the input value whose recalculation shows `target` in `result`:
 // brackets the root by expanding from the current value (keeping its sign),
-// then Brent's method. `inputName` names the input in the message.
+// then Brent's method. The answer counts only when typed into the window as
+// it was and recalculated it shows the target (showsValue); otherwise the
+// window is restored and the message names the nearest result reached.
+// `inputName` names the input in the message.
 SolveOutcome goalSeek(App& app, Component& input, Component& result, double target,
                       const std::string& inputName);
 
@@ -49,10 +56,18 @@ struct SweepPoint {
 // stops the sweep there.
 using SweepProgress = std::function<bool(int done, int total)>;
 
-// Steps the input from `from` to `to` in `steps` intervals (steps + 1
-// points), linearly or logarithmically, recording the results; the window is
-// restored afterwards. A logarithmic sweep needs two ends of the same sign.
-// A sweep stopped by `progress` returns the points it reached.
+// The input values of a sweep: steps + 1 points from `from` to `to`, evenly
+// spaced or (logarithmic) evenly spaced in ratio.
+std::vector<double> sweepInputs(double from, double to, int steps, bool logarithmic);
+// Why a sweep over these ends cannot run (an end that is not finite, a
+// logarithmic sweep across or onto zero, steps that leave the range of
+// numbers); "" when it can.
+std::string sweepRangeProblem(double from, double to, int steps, bool logarithmic);
+
+// Steps the input over sweepInputs, each step typed into the window as it
+// was, recording the results; the window is restored afterwards (every
+// property, the status bar too). Nothing runs for a range sweepRangeProblem
+// refuses. A sweep stopped by `progress` returns the points it reached.
 std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to, int steps,
                               const std::vector<Component*>& results, bool logarithmic,
                               const SweepProgress& progress = {});

@@ -6,6 +6,7 @@
 #include "core/app.h"
 #include "core/fields.h"
 #include "shell/analysis_fields.h"
+#include "core/file_write.h"
 #include "shell/goal_seek.h"
 #include "shell/script_driver.h"
 
@@ -19,7 +20,7 @@ Component& ScriptDriver::analysisField(const std::string& cmd, const std::string
     return *t.component;
 }
 
-void ScriptDriver::analyse(const std::vector<std::string>& tok) {
+bool ScriptDriver::analyse(const std::vector<std::string>& tok) {
     const std::string& cmd = tok[0];
     App& a = *app_;
     auto number = [&](const std::string& text) {
@@ -42,7 +43,7 @@ void ScriptDriver::analyse(const std::vector<std::string>& tok) {
                               << " = " << result.text() << "\n";
             else a.message(o.message);
         });
-        return;
+        return true;
     }
 
     // sweep
@@ -51,6 +52,7 @@ void ScriptDriver::analyse(const std::vector<std::string>& tok) {
     if (args.size() >= 2 && args[args.size() - 2] == ">") {
         file = args.back();
         args.resize(args.size() - 2);
+        if (file.empty()) throw ScriptError("sweep: > needs a file name");
     }
     bool logarithmic = !args.empty() && args.back() == "log";
     if (logarithmic) args.pop_back();
@@ -64,21 +66,34 @@ void ScriptDriver::analyse(const std::vector<std::string>& tok) {
         throw ScriptError("sweep needs a whole number of steps");
     }
     if (steps < 1 || steps > 100000) throw ScriptError("sweep takes 1 to 100000 steps");
-    if (logarithmic && !(from * to > 0)) throw ScriptError("a logarithmic sweep needs two ends of one sign");
+    if (std::string problem = sweepRangeProblem(from, to, steps, logarithmic); !problem.empty())
+        throw ScriptError("sweep: " + problem);
     std::vector<Component*> results;
     std::vector<std::string> names;
     for (size_t i = 4; i < args.size(); ++i) {
         results.push_back(&field(args[i]));
         names.push_back(args[i]);
     }
-    a.userAction([&] {
-        auto points = sweep(a, input, from, to, steps, results, logarithmic);
-        if (file.empty()) {
-            for (const auto& line : sweepTable(points, input.name(), names, '\t')) out_ << "sweep: " << line << "\n";
-        } else if (!a.platform.writeTextFile(file, sweepTable(points, input.name(), names, ','))) {
-            a.message("Cannot write " + file);
-        }
-    });
+    // A file that cannot be written is refused before the sweep runs (a
+    // named pipe would wait for a reader for ever); a write that fails
+    // leaves the old file and fails the script.
+    std::string unwritten;
+    if (!file.empty()) unwritten = unwritableTarget(file);
+    if (unwritten.empty()) {
+        a.userAction([&] {
+            auto points = sweep(a, input, from, to, steps, results, logarithmic);
+            if (file.empty()) {
+                for (const auto& line : sweepTable(points, input.name(), names, '\t'))
+                    out_ << "sweep: " << line << "\n";
+            } else {
+                unwritten = a.platform.writeTextFile(file, sweepTable(points, input.name(), names, ',')).error;
+            }
+        });
+    }
+    if (unwritten.empty()) return true;
+    a.message("Cannot write " + file + ": " + unwritten);
+    out_ << "FAIL line " << line_ << ": sweep: cannot write " << file << ": " << unwritten << "\n";
+    return false;
 }
 
 }  // namespace tv

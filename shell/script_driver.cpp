@@ -49,13 +49,6 @@ std::string RecordingPlatform::workingDirectory() {
     return ec ? std::string(".") : p.string();
 }
 
-bool RecordingPlatform::writeTextFile(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    for (const auto& l : lines) f << l << "\n";
-    return static_cast<bool>(f.flush());
-}
-
 ScriptDriver::ScriptDriver(SettingsKey& key, std::string userSeparator, std::ostream& out, std::ostream& err)
     : key_(key), separator_(std::move(userSeparator)), out_(out), err_(err), platform_(out) {}
 
@@ -358,8 +351,7 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
             if (std::string why = unreachable(input); !why.empty()) return fail(why);
             if (input.readOnly()) return fail(input.name() + " is read-only");
         }
-        analyse(tok);
-        return true;
+        return analyse(tok);
     }
 
     // Everything below is something the user does in a window.
@@ -442,6 +434,11 @@ int ScriptDriver::run(std::istream& script) {
             err_ << "line " << number << ": " << e.what() << "\n";
             return 2;
         }
+    }
+    // A script that could not be read to its end has not run.
+    if (script.bad()) {
+        err_ << "line " << number + 1 << ": the script cannot be read\n";
+        return 2;
     }
     if (strictMessages_ && !platform_.unchecked.empty()) {
         for (const std::string& m : platform_.unchecked) out_ << "FAIL end of script: unexpected message " << quote(m) << "\n";

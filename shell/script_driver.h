@@ -21,7 +21,6 @@ public:
     void open(const std::string& target) override;
     void quit(int code) override;
     std::string workingDirectory() override;
-    bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
     void printMainWindow() override;
     void showAnalysis(AnalysisWindow which) override;
 
@@ -75,8 +74,9 @@ private:
     Target resolve(const std::string& name, bool allowProp);
     std::string property(Component& c, const std::string& prop);
     void requireRunning(const std::string& command);
-    // solve and sweep (script_analysis.cpp).
-    void analyse(const std::vector<std::string>& tok);
+    // solve and sweep (script_analysis.cpp); false when a file could not be
+    // written.
+    bool analyse(const std::vector<std::string>& tok);
     // A field of solve and sweep: a main-window component by designer name,
     // or by its id in the current calculator's field table.
     Component& analysisField(const std::string& cmd, const std::string& name);

@@ -33,6 +33,7 @@
 
 #include "platform/ini_settings_key.h"
 #include "shell/script_driver.h"
+#include "invariants.h"
 #include "script_generator.h"
 
 namespace fs = std::filesystem;
@@ -103,6 +104,7 @@ struct Job {
     }
     const size_t length = job.lines ? job.lines->size() : static_cast<size_t>(tvfuzz::scriptLength(rng));
     int number = 0;
+    tvfuzz::Invariants invariants(driver);
     try {
         driver.start();
         for (size_t i = 0; i < length; ++i) {
@@ -111,11 +113,18 @@ struct Job {
             const std::string recorded = line + "\n";
             if (write(record, recorded.data(), recorded.size()) < 0) _exit(kSetupError);
             ++number;
+            invariants.before(line);
+            const size_t printedBefore = out.tellp();
             try {
                 driver.execute(line, number);
             } catch (const tv::ScriptError&) {
                 // A command the program refused as a script error (an item that
                 // is not there, a program that has ended): not the program's fault.
+            }
+            std::string why;
+            if (int broken = invariants.after(line, out.str().substr(printedBefore), why)) {
+                std::fprintf(stderr, "line %d: %s\n", number, why.c_str());
+                _exit(broken);
             }
             if (shared) shared->commands.fetch_add(1, std::memory_order_relaxed);
         }
@@ -140,6 +149,9 @@ Outcome describe(int status) {
         if (code == 0) return {};
         if (code == kInternalError) return {false, "internal error"};
         if (code == kSetupError) return {false, "the fuzzer cannot prepare or record the script"};
+        if (code == tvfuzz::kNotRestored) return {false, "a sweep or failed solve did not restore the window"};
+        if (code == tvfuzz::kWrongAnswer) return {false, "a solve reported a result that does not show its target"};
+        if (code == tvfuzz::kNonFiniteText) return {false, "NAN or INF in a field or the output"};
         return {false, "exit status " + std::to_string(code) + " (a sanitizer report)"};
     }
     int sig = WTERMSIG(status);

@@ -1,10 +1,12 @@
 #include "script_generator.h"
 
 #include <array>
+#include <deque>
 #include <sstream>
 #include <utility>
 
 #include "core/app.h"
+#include "shell/analysis_fields.h"
 #include "shell/script_driver.h"
 #include "core/settings.h"
 #include "core/tokens.h"
@@ -65,9 +67,26 @@ std::string nameOf(tv::App& app, tv::Component& c) {
 
 bool isInput(tv::Kind k) { return k == tv::Kind::Edit || k == tv::Kind::Memo; }
 
-// A command that follows the last one (Enter after typing); one script runs
-// per process.
-std::string followUp;
+// Commands that follow the last one (Enter after typing, a run of typing
+// into one field); one script runs per process.
+std::deque<std::string> followUps;
+
+// A number in the point form written with the user's separator.
+std::string withSeparator(std::string number, const std::string& separator) {
+    for (char& ch : number)
+        if (ch == '.') ch = separator.empty() ? '.' : separator[0];
+    return number;
+}
+
+// Ends and targets at the edges of the numbers, and ordinary ones.
+std::string extremeNumber(Rng& rng, const std::string& separator) {
+    static const std::vector<std::string> edges = {
+        "1e308", "-1e308", "1.7976931348623157e308", "-1.7976931348623157e308", "1e-320", "-1e-320",
+        "4.9e-324", "1e-200", "1e200", "1e300", "-1e300", "1e-300", "0", "-0", "1", "1.0000000000000004",
+        "5.000000000000001", "-5", "1e15", "1e-5", "123456.789", "2", "10", "50", "200"};
+    if (chance(rng, 35)) return plausibleNumber(rng);
+    return withSeparator(pick(rng, edges), separator);
+}
 
 // What a user does to a component of this kind.
 std::string act(Rng& rng, tv::App& app, tv::Component& c) {
@@ -79,8 +98,25 @@ std::string act(Rng& rng, tv::App& app, tv::Component& c) {
                 case 0: return "enter " + name;
                 case 1: return "focus " + name;
                 case 2: return "leave " + name;
+                case 3:
+                    // A long run of typing into this one field, as a user
+                    // editing it key by key, with Enter now and then.
+                    if (chance(rng, 30)) {
+                        std::string typed;
+                        const int keys = 20 + below(rng, 200);
+                        for (int k = 0; k < keys; ++k) {
+                            if (chance(rng, 15) && !typed.empty()) typed.pop_back();
+                            else typed += chance(rng, 80) ? static_cast<char>('0' + below(rng, 10))
+                                                          : pick(rng, std::vector<char>{'.', ',', '-', 'e', 'E', ' ', 'x'});
+                            followUps.push_back("set " + name + " " + tv::quote(typed));
+                            if (chance(rng, 5)) followUps.push_back("enter " + name);
+                        }
+                        followUps.push_back("enter " + name);
+                        return "focus " + name;
+                    }
+                    [[fallthrough]];
                 default:
-                    if (chance(rng, 40)) followUp = "enter " + name;
+                    if (chance(rng, 40)) followUps.push_back("enter " + name);
                     return "set " + name + " " + tv::quote(text(rng));
             }
         case tv::Kind::ComboBox:
@@ -164,9 +200,30 @@ Setup makeSetup(Rng& rng) {
     return s;
 }
 
+// A goal seek or a sweep over the current calculator's fields, with ends and
+// targets at the edges of the numbers.
+std::string analysis(Rng& rng, tv::App& app) {
+    const tv::AnalysisFields fields = tv::analysisFields(app);
+    if (fields.inputs.empty() || fields.results.empty()) return "expect-no-message";
+    const std::string sep = app.userSeparator();
+    const std::string input = pick(rng, fields.inputs).component->name();
+    const std::string result = pick(rng, fields.results).component->name();
+    if (chance(rng, 50)) return "solve " + input + " " + result + " " + extremeNumber(rng, sep);
+    std::string line = "sweep " + input + " " + extremeNumber(rng, sep) + " " + extremeNumber(rng, sep) + " " +
+                       std::to_string(1 + below(rng, chance(rng, 80) ? 12 : 60)) + " " + result;
+    if (chance(rng, 30)) line += " " + pick(rng, fields.results).component->name();
+    if (chance(rng, 30)) line += " log";
+    if (chance(rng, 25)) line += " > sweep.csv";
+    return line;
+}
+
 std::string nextCommand(Rng& rng, tv::ScriptDriver& driver) {
     tv::App& app = driver.app();
-    if (!followUp.empty()) return std::exchange(followUp, std::string());
+    if (!followUps.empty()) {
+        std::string next = followUps.front();
+        followUps.pop_front();
+        return next;
+    }
     if (app.ended) return chance(rng, 90) ? "restart" : "expect-no-message";
 
     const int r = below(rng, 1000);
@@ -197,6 +254,7 @@ std::string nextCommand(Rng& rng, tv::ScriptDriver& driver) {
         if (r < 200) return "click CopperWeight1";
         if (r < 210) return chance(rng, 50) ? "click ReinstallRegistryKeys1" : "click Label301";
         if (r < 260) return chance(rng, 50) ? "click Button1" : "spin UpDown" + std::to_string(1 + below(rng, 2)) + " up";
+        if (r < 320) return analysis(rng, app);
     }
     auto targets = reachable(rng, driver, app.Form1);
     if (targets.empty() || chance(rng, 3)) {

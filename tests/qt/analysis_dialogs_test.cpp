@@ -227,3 +227,62 @@ TEST_F(AnalysisDialogs, LogarithmicSweepInADarkTheme) {
 }
 
 }  // namespace
+
+namespace {
+
+// The chart alone, on points made up for it.
+tv::SweepPlot plotOf(const std::vector<double>& inputs, bool logarithmic, bool resultIsInput) {
+    tv::SweepPlot plot;
+    plot.logarithmic = logarithmic;
+    plot.input.caption = "Width";
+    tv::AnalysisField result;
+    result.caption = "Current";
+    result.unit = "Amps";
+    plot.results = {result};
+    for (double x : inputs) plot.points.push_back({x, {resultIsInput ? x : 1.0 + 1e-300 * x}});
+    return plot;
+}
+
+}  // namespace
+
+// Ranges at the ends of what doubles hold: narrower than the numbers'
+// resolution around 1, a hundred decades either side of 1, the whole range of
+// numbers. Each is plotted and drawn, with a few labels on round values.
+TEST(SweepChart, PlotsRangesAtTheEndsOfTheNumbers) {
+    qt_test::startQt();
+    struct Case {
+        const char* what;
+        std::vector<double> inputs;
+        bool logarithmic;
+        bool resultIsInput = false;
+    };
+    const std::vector<Case> cases = {
+        {"narrow", {1, 1.0000000000000002, 1.0000000000000004}, false},
+        {"narrow near 5", {5, 5.000000000000001}, false},
+        {"narrow, logarithmic", {1, 1.0000000000000002, 1.0000000000000004}, true},
+        {"huge, logarithmic", tv::sweepInputs(1e-200, 1e200, 4, true), true},
+        {"denormal, logarithmic", tv::sweepInputs(1e-5, 1e-320, 4, true), true},
+        {"all numbers", tv::sweepInputs(-1.7976931348623157e308, 1.7976931348623157e308, 4, false), false},
+        {"all numbers as results", tv::sweepInputs(-1.7976931348623157e308, 1.7976931348623157e308, 4, false), false, true},
+        {"one value", {3, 3, 3}, false},
+    };
+    for (const Case& c : cases) {
+        tv::SweepChart chart;
+        chart.resize(600, 400);
+        chart.plot(plotOf(c.inputs, c.logarithmic, c.resultIsInput));
+        EXPECT_FALSE(chart.grab().isNull()) << c.what;  // lays out and draws every axis label
+        QAbstractAxis* axis = chart.chart()->axes(Qt::Horizontal).value(0);
+        ASSERT_NE(axis, nullptr) << c.what;
+        if (auto* categories = qobject_cast<QCategoryAxis*>(axis)) {
+            EXPECT_GE(categories->count(), 2) << c.what;
+            EXPECT_LE(categories->count(), 40) << c.what;
+            for (const QString& label : categories->categoriesLabels())
+                EXPECT_FALSE(label.contains("inf", Qt::CaseInsensitive) || label.contains("nan", Qt::CaseInsensitive))
+                    << c.what << ": " << label.toStdString();
+        }
+        const QList<QPointF> plotted = chart.plotted(0);
+        ASSERT_EQ(plotted.size(), static_cast<qsizetype>(c.inputs.size())) << c.what;
+        EXPECT_DOUBLE_EQ(plotted.front().x(), c.inputs.front()) << c.what;
+        EXPECT_DOUBLE_EQ(plotted.back().x(), c.inputs.back()) << c.what;
+    }
+}

@@ -2,6 +2,7 @@
 // under the mouse, a tab click, and a conversion error's message box. Runs the
 // real program (every window, start-up on the repair defaults) offscreen.
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <memory>
+#include <sys/stat.h>
 
 #include "program_fixture.h"
 #include "platform/tab_strip.h"
@@ -243,6 +245,38 @@ TEST_F(Windows, PrintingPutsTheMainWindowOnOnePdfPage) {
     const double width = image.captured(1).toDouble(), height = image.captured(2).toDouble();
     EXPECT_GE(width, 959);
     EXPECT_NEAR(width / height, 959.0 / 757.0, 0.01);
+}
+
+// A PDF replaces the chosen file only when whole, through a temporary file
+// that does not stay; a named pipe or a folder as the file is refused at
+// once with a message (drawing into a pipe would wait for a reader).
+TEST_F(Windows, APdfIsWrittenWholeOrNotAtAll) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.pdf"), pdf = dir.filePath("form.pdf");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    platform.printer().setOutputFormat(QPrinter::PdfFormat);
+    for (const QString& refused : {pipe, dir.path()}) {
+        boxes.clear();
+        platform.printer().setOutputFileName(refused);
+        platform.printMainWindow();
+        ASSERT_EQ(boxes.size(), 1u) << refused.toStdString();
+        EXPECT_TRUE(boxes[0].second.startsWith("Cannot write " + refused + ": it is ")) << boxes[0].second.toStdString();
+        EXPECT_EQ(platform.printer().outputFileName(), refused);
+    }
+    QFile old(pdf);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an older file");
+    old.close();
+    boxes.clear();
+    platform.printer().setOutputFileName(pdf);
+    platform.printMainWindow();
+    EXPECT_TRUE(boxes.empty());
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 2);  // the pipe and the PDF
 }
 
 TEST_F(Windows, AboutFromTheHelpMenuHoldsTheMainWindowFromTheTrayMenuItDoesNot) {
