@@ -1,7 +1,6 @@
 #include "platform/widgets.h"
 
 #include <QButtonGroup>
-#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -10,6 +9,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "platform/picture_cache.h"
 #include "platform/theme_style.h"
 
 namespace tv {
@@ -212,82 +212,44 @@ void ShapeBox::mouseReleaseEvent(QMouseEvent* e) {
 Picture::Picture(QWidget* parent) : QWidget(parent) {}
 Picture::~Picture() = default;
 
-namespace {
-
-// Whether a drawing fills its whole frame with a light, opaque ground: its
-// four corner pixels, drawn small and stretched to a square, are nearly white.
-bool hasLightGround(QSvgRenderer& svg) {
-    svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
-    QImage probe(16, 16, QImage::Format_ARGB32);
-    probe.fill(Qt::transparent);
-    QPainter p(&probe);
-    svg.render(&p, QRectF(probe.rect()));
-    p.end();
-    for (QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15)}) {
-        QColor c = probe.pixelColor(corner);
-        if (c.alpha() < 250 || c.lightnessF() < 0.9) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 void Picture::setSvg(const QByteArray& svg) {
-    svg_.reset();
-    cache_ = QPixmap();
-    lightGround_ = false;
-    if (!svg.isEmpty()) {
-        auto r = std::make_unique<QSvgRenderer>(svg);
-        if (r->isValid()) {
-            lightGround_ = hasLightGround(*r);
-            r->setAspectRatioMode(Qt::KeepAspectRatio);
-            svg_ = std::move(r);
-        }
-    }
+    doc_ = PictureDocument::of(svg);
     update();
 }
 
-bool Picture::hasPicture() const { return svg_ != nullptr; }
+bool Picture::hasPicture() const { return doc_ != nullptr; }
 
 bool Picture::onCard() const {
-    return svg_ && lightGround_ && palette().color(QPalette::Window).lightnessF() < 0.5;
+    return doc_ && doc_->lightGround() && palette().color(QPalette::Window).lightnessF() < 0.5;
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (!svg_) return;
-    // Drawing a picture (its texts become outlines) costs far more than
-    // copying it: it is drawn once per size and look, then copied.
-    qreal dpr = devicePixelRatioF();
+    if (!doc_) return;
     bool card = onCard();
-    QColor frame = mix(palette().color(QPalette::Window), palette().color(QPalette::WindowText), 0.45);
-    if (cache_.isNull() || cache_.deviceIndependentSize() != QSizeF(size()) || cache_.devicePixelRatio() != dpr ||
-        cachedCard_ != card || (card && cachedFrame_ != frame)) {
-        cache_ = QPixmap((QSizeF(size()) * dpr).toSize());
-        cache_.setDevicePixelRatio(dpr);
-        cache_.fill(Qt::transparent);
-        QPainter p(&cache_);
-        p.setRenderHint(QPainter::Antialiasing);
+    const QPalette& pal = palette();
+    QColor frame = mix(pal.color(QPalette::Window), pal.color(QPalette::WindowText), 0.45);
+    PictureLook look{pal.color(QPalette::Window).rgba(), pal.color(QPalette::WindowText).rgba(), card, frame.rgba()};
+    QSvgRenderer& svg = doc_->renderer();
+    QPixmap drawing = doc_->drawing(size(), devicePixelRatioF(), look, [&](QPainter& p) {
         if (!card) {
-            svg_->render(&p, QRectF(rect()));
-        } else {
-            // The card: the drawing toned down from pure white, framed by a thin line.
-            QSizeF fit = QSizeF(svg_->defaultSize()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
-            QRectF area(QPointF(0, 0), fit);
-            area.moveCenter(QRectF(rect()).center());
-            svg_->render(&p, area);
-            p.setCompositionMode(QPainter::CompositionMode_Multiply);
-            p.fillRect(area, QColor(0xEC, 0xEE, 0xEA));
-            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            p.setRenderHint(QPainter::Antialiasing, false);
-            p.setPen(frame);
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(area.toAlignedRect().adjusted(0, 0, -1, -1));
+            svg.render(&p, QRectF(rect()));
+            return;
         }
-        cachedCard_ = card;
-        cachedFrame_ = frame;
-    }
+        // The card: the drawing toned down from pure white, framed by a thin line.
+        QSizeF fit = QSizeF(svg.defaultSize()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
+        QRectF area(QPointF(0, 0), fit);
+        area.moveCenter(QRectF(rect()).center());
+        svg.render(&p, area);
+        p.setCompositionMode(QPainter::CompositionMode_Multiply);
+        p.fillRect(area, QColor(0xEC, 0xEE, 0xEA));
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(frame);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(area.toAlignedRect().adjusted(0, 0, -1, -1));
+    });
     QPainter p(this);
-    p.drawPixmap(0, 0, cache_);
+    p.drawPixmap(0, 0, drawing);
 }
 
 void Picture::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }

@@ -13,10 +13,11 @@
 
 class QRadioButton;
 class QButtonGroup;
-class QSvgRenderer;
 class QToolButton;
 
 namespace tv {
+
+class PictureDocument;
 
 QString qs(const std::string& s);
 // A caption as a label shows it: "&&" is one "&", a lone "&" only marks the
@@ -139,6 +140,8 @@ public:
     bool hasPicture() const;
     // Whether the picture is drawn on a card (a light drawing on a dark window).
     bool onCard() const;
+    // The shared document (null without a picture).
+    const PictureDocument* document() const { return doc_.get(); }
 
 signals:
     void clicked();
@@ -149,12 +152,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    std::unique_ptr<QSvgRenderer> svg_;
-    bool lightGround_ = false;
-    // The picture as last drawn, with the look it was drawn for.
-    QPixmap cache_;
-    bool cachedCard_ = false;
-    QColor cachedFrame_;
+    // Shared with every widget showing the same picture, with its drawings.
+    std::shared_ptr<PictureDocument> doc_;
     bool pressed_ = false;
 };
 
