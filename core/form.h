@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/component.h"
@@ -24,7 +25,7 @@ public:
     const Component& self() const { return *self_; }
 
     // Adds the components of a window description. `source` names it in errors.
-    void load(const std::string& description, const std::string& source);
+    void load(std::string_view description, const std::string& source);
 
     Component* find(const std::string& name);
     // Throws std::out_of_range naming the component when it does not exist.

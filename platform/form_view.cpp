@@ -383,8 +383,9 @@ void FormView::apply(Component& c, Prop p) {
             break;
         case Prop::Picture:
             if (auto* pic = qobject_cast<Picture*>(w)) {
-                const std::string* svg = c.picture().empty() ? nullptr : resource(c.picture());
-                pic->setSvg(svg ? QByteArray(svg->data(), static_cast<qsizetype>(svg->size())) : QByteArray());
+                const std::string_view* svg = c.picture().empty() ? nullptr : resource(c.picture());
+                pic->setSvg(svg ? QByteArray::fromRawData(svg->data(), static_cast<qsizetype>(svg->size()))
+                                : QByteArray());
             }
             break;
     }

@@ -33,32 +33,55 @@ std::shared_ptr<PictureDocument> PictureDocument::of(const QByteArray& svg) {
     static QHash<QByteArray, std::weak_ptr<PictureDocument>> documents;
     if (auto known = documents.value(svg).lock()) return known;
     auto doc = std::make_shared<PictureDocument>(svg);
-    if (!doc->renderer_->isValid()) return nullptr;
     documents.insert(svg, doc);
     return doc;
 }
 
-PictureDocument::PictureDocument(const QByteArray& svg) : renderer_(std::make_unique<QSvgRenderer>(svg)) {
-    if (!renderer_->isValid()) return;
-    lightGround_ = hasLightGround(*renderer_);
-    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
-}
-
+PictureDocument::PictureDocument(QByteArray svg) : svg_(std::move(svg)) {}
 PictureDocument::~PictureDocument() = default;
 
-QPixmap PictureDocument::drawing(QSize size, qreal dpr, const PictureLook& look, const Draw& draw) {
+QSvgRenderer& PictureDocument::renderer() {
+    if (!renderer_) {
+        renderer_ = std::make_unique<QSvgRenderer>(svg_);
+        renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return *renderer_;
+}
+
+bool PictureDocument::valid() { return renderer().isValid(); }
+
+bool PictureDocument::lightGround() {
+    if (!lightGround_) {
+        lightGround_ = valid() && hasLightGround(renderer());
+        renderer().setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return *lightGround_;
+}
+
+void PictureDocument::paint(QPainter& onto, QSize size, qreal dpr, const PictureLook& look, const Draw& draw) {
+    constexpr qint64 kMostKeptPixels = 256 * 1024;
+    if (qint64(size.width()) * size.height() * dpr * dpr > kMostKeptPixels) {
+        onto.save();
+        onto.setRenderHint(QPainter::Antialiasing);
+        draw(onto);
+        onto.restore();
+        ++drawn_;
+        return;
+    }
     const Key key{size.width(), size.height(), dpr, look.window, look.text, look.card, look.card ? look.frame : 0u};
-    if (auto it = drawings_.find(key); it != drawings_.end()) return it->second;
-    QPixmap pixmap((QSizeF(size) * dpr).toSize());
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p);
-    p.end();
-    ++drawn_;
-    drawings_.emplace(key, pixmap);
-    return pixmap;
+    auto it = drawings_.find(key);
+    if (it == drawings_.end()) {
+        QPixmap pixmap((QSizeF(size) * dpr).toSize());
+        pixmap.setDevicePixelRatio(dpr);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        draw(p);
+        p.end();
+        ++drawn_;
+        it = drawings_.emplace(key, pixmap).first;
+    }
+    onto.drawPixmap(0, 0, it->second);
 }
 
 }  // namespace tv

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 class QPainter;
@@ -30,29 +31,38 @@ struct PictureLook {
 
 class PictureDocument {
 public:
-    // The parsed document of these SVG bytes, shared with every widget that
-    // shows the same picture; null when empty or unreadable.
+    // The document of these SVG bytes, shared with every widget that shows
+    // the same picture; null when empty. It is parsed when first drawn or
+    // asked about, not when a widget takes it.
     static std::shared_ptr<PictureDocument> of(const QByteArray& svg);
 
-    explicit PictureDocument(const QByteArray& svg);
+    explicit PictureDocument(QByteArray svg);
     ~PictureDocument();
     PictureDocument(const PictureDocument&) = delete;
     PictureDocument& operator=(const PictureDocument&) = delete;
 
-    // Whether the drawing fills its whole frame with a light, opaque ground.
-    bool lightGround() const { return lightGround_; }
-    QSvgRenderer& renderer() const { return *renderer_; }
+    // Whether the SVG reads; an unreadable one shows nothing.
+    bool valid();
+    // Whether the drawing fills its whole frame with a light, opaque ground
+    // (found by drawing it small once, when first asked).
+    bool lightGround();
+    QSvgRenderer& renderer();
 
-    // The drawing at a size and look: made by `draw` (on a transparent
-    // pixmap of that size) the first time, copied from then on.
+    // Paints the drawing at a size and look onto `onto`: `draw` makes it (on
+    // a transparent pixmap of that size) the first time, and it is copied
+    // from then on. A drawing larger than a calculator's picture (the splash,
+    // which fills its own window and is painted once) is not kept: it is
+    // drawn straight onto `onto`, as a kept copy would double its window's
+    // memory.
     using Draw = std::function<void(QPainter&)>;
-    QPixmap drawing(QSize size, qreal dpr, const PictureLook& look, const Draw& draw);
+    void paint(QPainter& onto, QSize size, qreal dpr, const PictureLook& look, const Draw& draw);
     // How many drawings were made (not copied) so far.
     int drawn() const { return drawn_; }
 
 private:
+    QByteArray svg_;
     std::unique_ptr<QSvgRenderer> renderer_;
-    bool lightGround_ = false;
+    std::optional<bool> lightGround_;
     // width, height, pixel ratio, window and text colour, card, frame
     using Key = std::tuple<int, int, qreal, QRgb, QRgb, bool, QRgb>;
     std::map<Key, QPixmap> drawings_;

@@ -25,7 +25,7 @@ namespace {
 
 // The program's icon, drawn at the sizes window managers and trays ask for.
 QIcon programIcon() {
-    const std::string* svg = resource("icons/tolvane.svg");
+    const std::string_view* svg = resource("icons/tolvane.svg");
     QSvgRenderer renderer{svg ? QByteArray(svg->data(), static_cast<qsizetype>(svg->size())) : QByteArray()};
     QIcon icon;
     if (!renderer.isValid()) return icon;
@@ -126,6 +126,8 @@ void QtWindows::showMain() {
     m.show();
     m.raise();
     m.activateWindow();
+    // The window goes to the screen now, before the start-up work that follows.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtWindows::show(const std::string& form) {

@@ -217,20 +217,23 @@ void Picture::setSvg(const QByteArray& svg) {
     update();
 }
 
-bool Picture::hasPicture() const { return doc_ != nullptr; }
+bool Picture::hasPicture() const { return doc_ && doc_->valid(); }
 
+// (The window's lightness first: the ground of a drawing is looked at only
+// under a dark theme.)
 bool Picture::onCard() const {
-    return doc_ && doc_->lightGround() && palette().color(QPalette::Window).lightnessF() < 0.5;
+    return doc_ && palette().color(QPalette::Window).lightnessF() < 0.5 && doc_->lightGround();
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (!doc_) return;
+    if (!hasPicture()) return;
     bool card = onCard();
     const QPalette& pal = palette();
     QColor frame = mix(pal.color(QPalette::Window), pal.color(QPalette::WindowText), 0.45);
     PictureLook look{pal.color(QPalette::Window).rgba(), pal.color(QPalette::WindowText).rgba(), card, frame.rgba()};
     QSvgRenderer& svg = doc_->renderer();
-    QPixmap drawing = doc_->drawing(size(), devicePixelRatioF(), look, [&](QPainter& p) {
+    QPainter onto(this);
+    doc_->paint(onto, size(), devicePixelRatioF(), look, [&](QPainter& p) {
         if (!card) {
             svg.render(&p, QRectF(rect()));
             return;
@@ -248,8 +251,6 @@ void Picture::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(area.toAlignedRect().adjusted(0, 0, -1, -1));
     });
-    QPainter p(this);
-    p.drawPixmap(0, 0, drawing);
 }
 
 void Picture::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }

@@ -135,13 +135,14 @@ class Picture : public QWidget {
 public:
     explicit Picture(QWidget* parent);
     ~Picture() override;
-    // An empty or unreadable document shows nothing.
+    // An empty or unreadable document shows nothing. The document is read
+    // when the picture is first painted.
     void setSvg(const QByteArray& svg);
     bool hasPicture() const;
     // Whether the picture is drawn on a card (a light drawing on a dark window).
     bool onCard() const;
     // The shared document (null without a picture).
-    const PictureDocument* document() const { return doc_.get(); }
+    PictureDocument* document() const { return doc_.get(); }
 
 signals:
     void clicked();
