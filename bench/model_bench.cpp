@@ -1,8 +1,8 @@
 // Times the model without windows: the recalculation of each of the twenty
 // functions on its start-up inputs, a function selection, and start-up.
 //
-//   ./build/bench/tolvane_bench --benchmark_repetitions=9 \
-//       --benchmark_report_aggregates_only=true --benchmark_filter=Recalculate
+//   ./build/bench/tolvane_bench --benchmark_filter=Recalculate
+//       --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
 #include <sstream>
