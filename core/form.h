@@ -2,7 +2,7 @@
 // A window of the model: it owns its components by their designer names and is
 // filled from declarative window descriptions (resources/forms, resources/panels).
 #include <functional>
-#include <map>
+#include <unordered_map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -49,7 +49,7 @@ private:
     std::string name_;
     std::unique_ptr<Component> self_;
     std::vector<std::unique_ptr<Component>> list_;
-    std::map<std::string, Component*> byName_;
+    std::unordered_map<std::string, Component*> byName_;
     Observer observer_;
 };
 

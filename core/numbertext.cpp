@@ -5,7 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <limits>
-#include <vector>
+#include <string_view>
 
 namespace tv {
 
@@ -129,32 +129,29 @@ std::string generalText(double value, const std::string& separator) {
 
 namespace {
 
-std::string nonFinite(double v) {
+// The text of a number as printf's conversion `conv` writes it, into `buf`
+// (at least 512 bytes); "NAN", "INF" or "-INF" for what is not finite.
+std::string_view formatDouble(char* buf, double v, char conv, int prec) {
     if (std::isnan(v)) return "NAN";
-    return v < 0 ? "-INF" : "INF";
-}
-
-std::string formatDouble(double v, char conv, int prec) {
-    if (!std::isfinite(v)) return nonFinite(v);
-    char buf[512];
+    if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
     std::to_chars_result r{};
     switch (conv) {
         case 'f':
-            r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, prec);
+            r = std::to_chars(buf, buf + 512, v, std::chars_format::fixed, prec);
             break;
         case 'e':
         case 'E':
-            r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, prec);
+            r = std::to_chars(buf, buf + 512, v, std::chars_format::scientific, prec);
             break;
         default:
-            r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, prec == 0 ? 1 : prec);
+            r = std::to_chars(buf, buf + 512, v, std::chars_format::general, prec == 0 ? 1 : prec);
             break;
     }
-    std::string s(buf, r.ec == std::errc() ? r.ptr : buf);
+    char* end = r.ec == std::errc() ? r.ptr : buf;
     if (conv == 'E' || conv == 'G')
-        for (char& c : s)
-            if (c == 'e') c = 'E';
-    return s;
+        for (char* c = buf; c != end; ++c)
+            if (*c == 'e') *c = 'E';
+    return {buf, static_cast<size_t>(end - buf)};
 }
 
 double asDouble(const FormatArg& a) {
@@ -178,15 +175,20 @@ long long asInt(const FormatArg& a) {
 
 }  // namespace
 
+// Formats into one growing string: a conversion is written into a buffer on
+// the stack and copied once, so a result text costs one allocation at most.
 std::string cformat(const std::string& format, std::initializer_list<Arg> args) {
-    std::vector<const FormatArg*> list;
-    for (const Arg& a : args) list.push_back(&a.v);
-    size_t next = 0;
+    const Arg* next = args.begin();
     std::string out;
+    out.reserve(format.size() + 16);
+    char buf[512];
     size_t i = 0, n = format.size();
     while (i < n) {
-        char c = format[i];
-        if (c != '%') { out += c; ++i; continue; }
+        size_t percent = format.find('%', i);
+        if (percent == std::string::npos) percent = n;
+        out.append(format, i, percent - i);
+        i = percent;
+        if (i >= n) break;
         size_t start = i++;
         if (i < n && format[i] == '%') { out += '%'; ++i; continue; }
         bool left = false, zero = false, plus = false, space = false;
@@ -206,43 +208,54 @@ std::string cformat(const std::string& format, std::initializer_list<Arg> args) 
             while (i < n && isDigit(format[i])) prec = prec * 10 + (format[i++] - '0');
         }
         char conv = i < n ? format[i] : '\0';
-        std::string body;
+        std::string_view body;
         bool numeric = true;
-        const FormatArg* arg = next < list.size() ? list[next] : nullptr;
+        const FormatArg* arg = next != args.end() ? &next->v : nullptr;
         switch (conv) {
             case 'f': case 'e': case 'E': case 'g': case 'G':
-                body = formatDouble(arg ? asDouble(*arg) : 0.0, conv, prec < 0 ? 6 : prec);
+                body = formatDouble(buf, arg ? asDouble(*arg) : 0.0, conv, prec < 0 ? 6 : prec);
                 break;
-            case 'd': case 'i': case 'u':
-                body = std::to_string(arg ? asInt(*arg) : 0);
+            case 'd': case 'i': case 'u': {
+                auto r = std::to_chars(buf, buf + sizeof buf, arg ? asInt(*arg) : 0);
+                body = {buf, static_cast<size_t>(r.ptr - buf)};
                 break;
+            }
             case 's':
                 numeric = false;
-                if (arg) {
+                if (arg)
                     if (auto s = std::get_if<std::string>(arg)) body = *s;
-                }
-                if (prec >= 0 && body.size() > static_cast<size_t>(prec)) body.resize(static_cast<size_t>(prec));
+                if (prec >= 0 && body.size() > static_cast<size_t>(prec)) body = body.substr(0, static_cast<size_t>(prec));
                 break;
             default:
                 // Not a conversion: keep the text as written ("%.2f %" ends in a bare %).
-                out += format.substr(start, i - start);
+                out.append(format, start, i - start);
                 continue;
         }
         ++i;
-        ++next;
-        if (numeric && body[0] != '-' && body[0] != 'N' && body[0] != 'I') {
-            if (plus) body = "+" + body;
-            else if (space) body = " " + body;
+        if (next != args.end()) ++next;
+        std::string_view sign;
+        if (numeric && !body.empty() && body[0] != '-' && body[0] != 'N' && body[0] != 'I') {
+            if (plus) sign = "+";
+            else if (space) sign = " ";
         }
-        if (static_cast<int>(body.size()) < width) {
-            size_t pad = static_cast<size_t>(width) - body.size();
-            if (left) body += std::string(pad, ' ');
-            else if (zero && numeric && std::isdigit(static_cast<unsigned char>(body.back()))) {
-                size_t signLen = (body[0] == '-' || body[0] == '+' || body[0] == ' ') ? 1 : 0;
-                body.insert(signLen, std::string(pad, '0'));
-            } else body = std::string(pad, ' ') + body;
+        size_t length = sign.size() + body.size();
+        size_t pad = static_cast<int>(length) < width ? static_cast<size_t>(width) - length : 0;
+        if (pad == 0 || left) {
+            out += sign;
+            out += body;
+            out.append(pad, ' ');
+        } else if (zero && numeric && !body.empty() && std::isdigit(static_cast<unsigned char>(body.back()))) {
+            // Zeros go between the sign and the digits.
+            bool bodySign = sign.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ');
+            out += sign;
+            if (bodySign) out += body[0];
+            out.append(pad, '0');
+            out += bodySign ? body.substr(1) : body;
+        } else {
+            out.append(pad, ' ');
+            out += sign;
+            out += body;
         }
-        out += body;
     }
     return out;
 }
