@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cctype>
 #include <cstdlib>
 #include <limits>
@@ -68,7 +69,39 @@ bool isFloat(const std::string& text, const std::string& separator) {
     return r.ec == std::errc() && std::isfinite(v);
 }
 
+namespace {
+
+// Exact powers of ten a double holds.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common field text, a plain decimal ("10", " -0.7 ") of at most 15
+// digits, read at once: its digits as a whole number are exact in a double,
+// and one division by an exact power of ten rounds correctly. Anything else
+// (an exponent, more digits, no digits) is left to the full reading.
+bool readPlain(const std::string& text, const std::string& sep, double& out) {
+    size_t i = 0, n = text.size();
+    while (i < n && isBlank(text[i])) ++i;
+    while (n > i && isBlank(text[n - 1])) --n;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    std::uint64_t mantissa = 0;
+    int digits = 0, decimals = 0;
+    for (; i < n && isDigit(text[i]); ++i, ++digits) mantissa = mantissa * 10 + std::uint64_t(text[i] - '0');
+    if (i < n && !sep.empty() && text.compare(i, sep.size(), sep) == 0) {
+        for (i += sep.size(); i < n && isDigit(text[i]); ++i, ++digits, ++decimals)
+            mantissa = mantissa * 10 + std::uint64_t(text[i] - '0');
+    }
+    if (i != n || digits == 0 || digits > 15) return false;
+    double v = static_cast<double>(mantissa) / kPow10[decimals];
+    out = negative ? -v : v;
+    return true;
+}
+
+}  // namespace
+
 double readFloat(const std::string& text, const std::string& separator) {
+    if (double v; readPlain(text, separator, v)) return v;
     std::string c;
     if (canonical(text, separator, c)) {
         double v = 0;
@@ -131,9 +164,41 @@ namespace {
 
 // The text of a number as printf's conversion `conv` writes it, into `buf`
 // (at least 512 bytes); "NAN", "INF" or "-INF" for what is not finite.
+// "%.Nf" of a value whose scaled value v * 10^N is a whole number below 1E15
+// after rounding, written from that whole number: the scaling is off by less
+// than its rounding error, which decides the rounding unless the scaled
+// value lies that near to a half, where the exact conversion is left to do it.
+bool fixedFast(char* buf, double v, int prec, std::string_view& out) {
+    if (prec > 9) return false;
+    const double scaled = std::fabs(v) * kPow10[prec];
+    if (!(scaled < 1e15)) return false;
+    const double whole = std::floor(scaled), fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50) return false;
+    std::uint64_t n = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    size_t count = static_cast<size_t>(end - digits), frac = static_cast<size_t>(prec);
+    char* o = buf;
+    if (std::signbit(v)) *o++ = '-';
+    if (count <= frac) {
+        // Below one: "0." and the zeros before the first digit.
+        *o++ = '0';
+        if (frac) *o++ = '.';
+        for (size_t k = count; k < frac; ++k) *o++ = '0';
+        for (size_t k = 0; k < count; ++k) *o++ = digits[k];
+    } else {
+        for (size_t k = 0; k < count - frac; ++k) *o++ = digits[k];
+        if (frac) *o++ = '.';
+        for (size_t k = count - frac; k < count; ++k) *o++ = digits[k];
+    }
+    out = {buf, static_cast<size_t>(o - buf)};
+    return true;
+}
+
 std::string_view formatDouble(char* buf, double v, char conv, int prec) {
     if (std::isnan(v)) return "NAN";
     if (std::isinf(v)) return v < 0 ? "-INF" : "INF";
+    if (std::string_view fast; conv == 'f' && fixedFast(buf, v, prec, fast)) return fast;
     std::to_chars_result r{};
     switch (conv) {
         case 'f':
