@@ -143,10 +143,10 @@ private:
     using Slots = std::vector<std::shared_ptr<void>>;
     static std::size_t nextSlot();
     template <class T>
-    static std::shared_ptr<void>& slotOf(Slots& slots) {
+    static std::shared_ptr<void>& slotOf(Slots& table) {
         static const std::size_t index = nextSlot();
-        if (slots.size() <= index) slots.resize(index + 1);
-        return slots[index];
+        if (table.size() <= index) table.resize(index + 1);
+        return table[index];
     }
 
     std::string userSeparator_;
