@@ -1,10 +1,13 @@
-// Times the window as a user drives it, on Qt's offscreen platform: typing a
-// value and pressing Enter until the results are repainted, switching function
-// by a tab click, the units switch, and start-up until the main window is
-// shown. Every step ends when the events it posted (repaints included) have
-// been handled. Start-up leaves out the splash's designed pause.
+// Times the window as a user drives it, on Qt's offscreen platform, for each
+// of the twenty functions: typing a value and pressing Enter until the
+// results are repainted, switching to it by a tab click the first time after
+// start-up (its panel is made then) and again; also the units switch, and
+// start-up until the main window is shown. Every step ends when the events it
+// posted (repaints included) have been handled. Start-up leaves out the
+// splash's designed pause.
 //
 //   QT_QPA_PLATFORM=offscreen ./build/bench/tolvane_gui_bench
+//       --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,7 +16,10 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/app.h"
 #include "core/catalogue.h"
@@ -48,7 +54,13 @@ public:
     }
 };
 
-void settle() { QApplication::processEvents(); }
+// Handles what a step posted, as the event loop would on its way back:
+// events, repaints and the widgets left for deletion (a rebuilt radio
+// group's old buttons), which processEvents alone leaves standing.
+void settle() {
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // A run that could not do what it times fails the program (the smoke test).
 bool failed = false;
@@ -64,8 +76,10 @@ struct Program {
     tv::App app{platform, key, tv::functionCatalogue(), "."};
     std::unique_ptr<tv::QtWindows> windows;
 
-    Program() {
+    // Starts on the stored function `function`.
+    explicit Program(int function = 0) {
         for (const auto& d : tv::repairDefaults()) key.values[d.name] = d.value;
+        key.values["Program"] = std::to_string(function);
         tv::buildWindows(app);
         windows = std::make_unique<tv::QtWindows>(app, platform);
         platform.attach(windows.get());
@@ -91,27 +105,64 @@ Program& program() {
     return *shared;
 }
 
-// The field typed into and the result watched, per function.
-struct Typing {
-    int function;
-    const char* field;
-    const char* result;
-};
-constexpr Typing kTyping[] = {{0, "Edit3", "Edit8"}, {1, "Edit15", "Edit17"}, {12, "Edit140", "Edit160"}};
+// The components inside a function's panel, at any depth, in description order.
+std::vector<tv::Component*> insidePanel(tv::Form& form, const std::string& panel) {
+    std::vector<tv::Component*> out;
+    for (const auto& c : form.components())
+        for (const tv::Component* p = form.find(c->parentName()); p && p != &form.self();
+             p = form.find(p->parentName()))
+            if (p->name() == panel) {
+                out.push_back(c.get());
+                break;
+            }
+    return out;
+}
 
-void BM_EnterToRepaint(benchmark::State& state) {
-    Program& p = program();
-    const Typing& t = kTyping[state.range(0)];
-    p.select(t.function);
-    auto* field = qobject_cast<QLineEdit*>(p.widget(t.field));
-    QWidget* result = p.widget(t.result);
-    if (!field || !result) {
-        fail(state, "no such field");
-        return;
+bool shown(tv::Form& form, const tv::Component& c) {
+    for (const tv::Component* p = &c; p && p != &form.self(); p = form.find(p->parentName()))
+        if (!p->visible()) return false;
+    return true;
+}
+
+// The field typed into (the panel's first shown input field, else the shared
+// temperature rise) and the result watched (its first shown read-only field
+// holding a number), per function.
+struct Typing {
+    tv::Component* field = nullptr;
+    tv::Component* result = nullptr;
+};
+Typing typingOf(tv::App& app, int function) {
+    Typing t;
+    for (tv::Component* c : insidePanel(app.Form1, app.catalogue.functions[size_t(function)].panel)) {
+        if (c->kind() != tv::Kind::Edit || !shown(app.Form1, *c) || !c->enabled()) continue;
+        bool number = c->text().find_first_of("0123456789") != std::string::npos;
+        if (!c->readOnly() && !t.field) t.field = c;
+        if (c->readOnly() && number && !t.result) t.result = c;
     }
+    if (!t.field) t.field = &app.c("Edit1");
+    return t;
+}
+
+// A second value near the field's own: a whole number one up, a decimal
+// fraction one digit longer ("10" -> "11", "0.7" -> "0.71").
+QString nearby(const QString& text) {
+    bool whole = false;
+    int n = text.toInt(&whole);
+    return whole ? QString::number(n + 1) : text + "1";
+}
+
+// Typing a value into the function's first input and pressing Enter, until
+// everything it changed is repainted.
+void enterToRepaint(benchmark::State& state, int function) {
+    Program& p = program();
+    p.select(function);
+    Typing t = typingOf(p.app, function);
+    auto* field = qobject_cast<QLineEdit*>(p.windows->widget("Form1", t.field->name()));
+    QWidget* result = t.result ? p.windows->widget("Form1", t.result->name()) : nullptr;
     PaintCounter counter;
-    result->installEventFilter(&counter);
-    const char* values[] = {"12", "13"};
+    if (result) result->installEventFilter(&counter);
+    const QString values[] = {nearby(field->text()), field->text()};
+    const int before = p.platform.messages;
     int n = 0;
     for (auto _ : state) {
         field->selectAll();
@@ -119,23 +170,64 @@ void BM_EnterToRepaint(benchmark::State& state) {
         QTest::keyClick(field, Qt::Key_Return);
         settle();
     }
-    result->removeEventFilter(&counter);
-    state.counters["result_paints_per_enter"] = double(counter.paints) / double(n);
-    if (p.platform.messages) fail(state, "a message box came up");
-    state.SetLabel(t.field);
+    if (result) result->removeEventFilter(&counter);
+    state.counters["result_paints_per_enter"] = double(counter.paints) / double(std::max(n, 1));
+    if (p.platform.messages != before) fail(state, "a message box came up");
+    state.SetLabel(t.field->name());
 }
-BENCHMARK(BM_EnterToRepaint)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-void BM_TabSwitchByClick(benchmark::State& state) {
+// Switching to a function by its tab the first time after start-up: its
+// panel is made, filled and painted. A fresh program for every run; the
+// program starts on another function.
+void firstSwitch(benchmark::State& state, int function) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto p = std::make_unique<Program>(function == 0 ? 1 : 0);
+        state.ResumeTiming();
+        p->select(function);
+        state.PauseTiming();
+        if (p->app.currentFunction != function) fail(state, "the tab click did not select");
+        if (p->platform.messages) fail(state, "a message box came up");
+        p.reset();
+        settle();
+        state.ResumeTiming();
+    }
+}
+
+// Switching to a function again, its panel made before.
+void laterSwitch(benchmark::State& state, int function) {
     Program& p = program();
-    int a = static_cast<int>(state.range(0)), b = static_cast<int>(state.range(1));
-    p.select(a);
-    int n = 0;
-    for (auto _ : state) p.select(++n % 2 ? b : a);
-    if (p.app.currentFunction != (n % 2 ? b : a)) fail(state, "the tab click did not select");
+    const int other = function == 0 ? 1 : 0;
+    p.select(function);
+    for (auto _ : state) {
+        state.PauseTiming();
+        p.select(other);
+        state.ResumeTiming();
+        p.select(function);
+    }
+    if (p.app.currentFunction != function) fail(state, "the tab click did not select");
     if (p.platform.messages) fail(state, "a message box came up");
 }
-BENCHMARK(BM_TabSwitchByClick)->Args({0, 1})->Args({1, 12})->Unit(benchmark::kMillisecond);
+
+// One benchmark of each kind per function, named by its tab
+// ("EnterToRepaint/Via_Properties").
+const bool registered = [] {
+    for (const auto& f : tv::functionCatalogue().functions) {
+        std::string tab;
+        for (const char* c = f.tabCaption; *c; ++c)
+            if (*c == ' ') tab += '_';
+            else if (*c != '&' && *c != '\'') tab += *c;
+        const int i = f.index();
+        benchmark::RegisterBenchmark(("EnterToRepaint/" + tab).c_str(), enterToRepaint, i)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("FirstSwitchTo/" + tab).c_str(), firstSwitch, i)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3);
+        benchmark::RegisterBenchmark(("LaterSwitchTo/" + tab).c_str(), laterSwitch, i)
+            ->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}();
 
 void BM_UnitsSwitch(benchmark::State& state) {
     Program& p = program();

@@ -12,33 +12,37 @@ foreach(f IN LISTS files)
   string(APPEND body "static const char r${n}[] = {${bytes} 0};\n")
   string(LENGTH "${hex}" hexlen)
   math(EXPR len "${hexlen} / 2")
-  string(APPEND table "        {\"${f}\", std::string(r${n}, ${len})},\n")
+  string(APPEND table "    {\"${f}\", {r${n}, ${len}}},\n")
   math(EXPR n "${n} + 1")
 endforeach()
 set(content "// Generated from resources/ at build time; do not edit.
 #include \"core/resources.h\"
 
-#include <map>
+#include <algorithm>
+#include <iterator>
 
 namespace tv {
 namespace {
 ${body}
-const std::map<std::string, std::string>& all() {
-    static const std::map<std::string, std::string> m = {
-${table}    };
-    return m;
-}
+struct Entry {
+    std::string_view path;
+    std::string_view data;
+};
+// Sorted by path; the bytes stay where the program keeps them.
+constexpr Entry kAll[] = {
+${table}};
 }  // namespace
 
-const std::string* resource(const std::string& path) {
-    auto it = all().find(path);
-    return it == all().end() ? nullptr : &it->second;
+const std::string_view* resource(std::string_view path) {
+    auto it = std::lower_bound(std::begin(kAll), std::end(kAll), path,
+                               [](const Entry& e, std::string_view p) { return e.path < p; });
+    return it != std::end(kAll) && it->path == path ? &it->data : nullptr;
 }
 
-std::vector<std::string> resourcePaths(const std::string& prefix) {
+std::vector<std::string> resourcePaths(std::string_view prefix) {
     std::vector<std::string> out;
-    for (const auto& [k, v] : all())
-        if (k.rfind(prefix, 0) == 0) out.push_back(k);
+    for (const auto& e : kAll)
+        if (e.path.substr(0, prefix.size()) == prefix) out.emplace_back(e.path);
     return out;
 }
 

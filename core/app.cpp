@@ -8,6 +8,11 @@ namespace tv {
 App::App(Platform& p, SettingsKey& key, const Catalogue& cat, std::string userSeparator)
     : platform(p), settings(key), catalogue(cat), userSeparator_(std::move(userSeparator)) {}
 
+std::size_t App::nextSlot() {
+    static std::size_t next = 0;
+    return next++;
+}
+
 Form* App::form(const std::string& name) {
     for (Form* f : {&Form1, &Form2, &Form4, &Form5, &Form6, &Form8})
         if (f->name() == name) return f;

@@ -2,13 +2,12 @@
 // The running program without its windows: the six window models, the shared
 // calculation state, the settings, and the services of the platform. The GUI,
 // the script driver and the tests all drive one App.
-#include <any>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <typeindex>
-#include <unordered_map>
+#include <typeinfo>
 #include <vector>
 
 #include "core/catalogue.h"
@@ -78,15 +77,15 @@ public:
     // panel returns what was bound.
     template <class P>
     P& bindPanel() {
-        auto& slot = panels_[std::type_index(typeid(P))];
+        auto& slot = slotOf<P>(panels_);
         if (!slot) slot = std::make_shared<P>(Form1);
         return *std::static_pointer_cast<P>(slot);
     }
     template <class P>
     P& panel() {
-        auto it = panels_.find(std::type_index(typeid(P)));
-        if (it == panels_.end()) throw std::logic_error(std::string("panel not bound: ") + typeid(P).name());
-        return *std::static_pointer_cast<P>(it->second);
+        auto& slot = slotOf<P>(panels_);
+        if (!slot) throw std::logic_error(std::string("panel not bound: ") + typeid(P).name());
+        return *static_cast<P*>(slot.get());
     }
 
     bool currentIs(Fn f) const { return currentFunction == indexOf(f); }
@@ -151,16 +150,28 @@ public:
     // Per-module working state, created on first use and kept between runs.
     template <class T>
     T& state() {
-        auto& slot = states_[std::type_index(typeid(T))];
-        if (!slot.has_value()) slot = std::make_shared<T>();
-        return *std::any_cast<std::shared_ptr<T>&>(slot);
+        auto& slot = slotOf<T>(states_);
+        if (!slot) slot = std::make_shared<T>();
+        return *static_cast<T*>(slot.get());
     }
 
 private:
     Preferences preferences_;
+    // Panels and states are kept by type, each type at a number of its own
+    // given on first use, so that a calculator reaches its panel without
+    // hashing a type name on every recalculation.
+    using Slots = std::vector<std::shared_ptr<void>>;
+    static std::size_t nextSlot();
+    template <class T>
+    static std::shared_ptr<void>& slotOf(Slots& table) {
+        static const std::size_t index = nextSlot();
+        if (table.size() <= index) table.resize(index + 1);
+        return table[index];
+    }
+
     std::string userSeparator_;
-    std::unordered_map<std::type_index, std::any> states_;
-    std::unordered_map<std::type_index, std::shared_ptr<void>> panels_;
+    Slots states_;
+    Slots panels_;
     std::unique_ptr<SharedControls> shared_;
     std::unique_ptr<Navigation> navigation_;
     std::vector<std::string>* heldMessages_ = nullptr;

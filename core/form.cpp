@@ -1,7 +1,6 @@
 #include "core/form.h"
 
 #include <cstdio>
-#include <sstream>
 
 #include "core/numbertext.h"
 #include "core/tokens.h"
@@ -130,9 +129,12 @@ void Form::apply(Component& c, const std::string& key, const std::string& value)
     else if (key == "at") {
         // at=left,top,width,height
         std::vector<int> v;
-        std::stringstream ss(value);
-        std::string part;
-        while (std::getline(ss, part, ',')) v.push_back(integer(part));
+        for (size_t start = 0; start < value.size();) {
+            size_t comma = value.find(',', start);
+            if (comma == std::string::npos) comma = value.size();
+            v.push_back(integer(value.substr(start, comma - start)));
+            start = comma + 1;
+        }
         if (v.size() != 4) throw DescriptionError("at of " + c.name() + " needs left,top,width,height");
         c.setGeometry(v[0], v[1], v[2], v[3]);
     } else if (key == "items") c.setItems(splitItems(value));
@@ -151,11 +153,13 @@ void Form::apply(Component& c, const std::string& key, const std::string& value)
     else throw DescriptionError("unknown property " + key + " of " + c.name());
 }
 
-void Form::load(const std::string& description, const std::string& source) {
-    std::istringstream in(description);
-    std::string line;
+void Form::load(std::string_view description, const std::string& source) {
     int number = 0;
-    while (std::getline(in, line)) {
+    for (size_t start = 0; start < description.size();) {
+        size_t end = description.find('\n', start);
+        if (end == std::string_view::npos) end = description.size();
+        std::string line(description.substr(start, end - start));
+        start = end + 1;
         ++number;
         auto where = [&] { return source + ":" + std::to_string(number) + ": "; };
         std::vector<std::string> tok;

@@ -2,10 +2,11 @@
 // A window of the model: it owns its components by their designer names and is
 // filled from declarative window descriptions (resources/forms, resources/panels).
 #include <functional>
-#include <map>
+#include <unordered_map>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/component.h"
@@ -24,7 +25,7 @@ public:
     const Component& self() const { return *self_; }
 
     // Adds the components of a window description. `source` names it in errors.
-    void load(const std::string& description, const std::string& source);
+    void load(std::string_view description, const std::string& source);
 
     Component* find(const std::string& name);
     // Throws std::out_of_range naming the component when it does not exist.
@@ -48,7 +49,7 @@ private:
     std::string name_;
     std::unique_ptr<Component> self_;
     std::vector<std::unique_ptr<Component>> list_;
-    std::map<std::string, Component*> byName_;
+    std::unordered_map<std::string, Component*> byName_;
     Observer observer_;
 };
 

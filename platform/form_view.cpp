@@ -107,9 +107,51 @@ QAction* FormView::actionOf(const Component& c) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+// Widgets are made for what can be seen: the contents of a hidden frame (a
+// calculator's panel, a group shown only for some choices) are made when the
+// frame is first shown, or when one of its widgets is asked for. Whatever
+// changed in the model meanwhile is read when the widgets are made.
 void FormView::build() {
-    for (const auto& c : form_.components())
-        if (!isMenu(c->kind())) make(*c);
+    for (const auto& comp : form_.components()) {
+        Component& c = *comp;
+        if (isMenu(c.kind())) continue;
+        Component* parent = c.parentName().empty() ? &form_.self() : form_.find(c.parentName());
+        if (!parent) make(c);  // reports the unknown parent
+        children_[parent].push_back(&c);
+    }
+    makeContents(form_.self());
+}
+
+void FormView::makeContents(Component& frame) {
+    auto it = children_.find(&frame);
+    if (it == children_.end()) return;
+    for (Component* c : it->second) {
+        make(*c);
+        if (!pending_.contains(c)) makeContents(*c);
+    }
+}
+
+bool FormView::showContents(Component& frame) {
+    if (!pending_.erase(&frame)) return false;
+    makeContents(frame);
+    return true;
+}
+
+QWidget* FormView::realize(Component& c) {
+    if (&c == &form_.self() || isMenu(c.kind())) return widgetOf(c);
+    if (QWidget* w = widgetOf(c)) return w;
+    // The frames around the component, outermost first, each with its contents.
+    std::vector<Component*> frames;
+    for (Component* p = form_.find(c.parentName()); p && p != &form_.self(); p = form_.find(p->parentName()))
+        frames.push_back(p);
+    bool made = false;
+    for (auto f = frames.rbegin(); f != frames.rend(); ++f) {
+        make(**f);
+        made = showContents(**f) || made;
+    }
+    QWidget* w = make(c);
+    if (made) orderTabs();
+    return w;
 }
 
 // Creates the widget of a component after its parent's.
@@ -130,6 +172,7 @@ QWidget* FormView::make(Component& c) {
     QWidget* w = create(c, parent);
     widgets_[&c] = w;
     owner_.enroll(w, this, &c);
+    if (!c.visible() && children_.contains(&c)) pending_.insert(&c);
     refresh(c);
     return w;
 }
@@ -321,7 +364,12 @@ void FormView::apply(Component& c, Prop p) {
     switch (p) {
         case Prop::Text: applyText(c, w); break;
         case Prop::Hint: w->setToolTip(qs(c.hint())); break;
-        case Prop::Visible: w->setVisible(c.visible()); break;
+        case Prop::Visible:
+            // A frame shown for the first time gets its contents first, so
+            // that it never shows half made.
+            if (c.visible() && showContents(c)) orderTabs();
+            w->setVisible(c.visible());
+            break;
         case Prop::Enabled: w->setEnabled(c.enabled()); break;
         case Prop::Color: applyPalette(c, w); break;
         case Prop::Brush:
@@ -347,8 +395,9 @@ void FormView::apply(Component& c, Prop p) {
             break;
         case Prop::Picture:
             if (auto* pic = qobject_cast<Picture*>(w)) {
-                const std::string* svg = c.picture().empty() ? nullptr : resource(c.picture());
-                pic->setSvg(svg ? QByteArray(svg->data(), static_cast<qsizetype>(svg->size())) : QByteArray());
+                const std::string_view* svg = c.picture().empty() ? nullptr : resource(c.picture());
+                pic->setSvg(svg ? QByteArray::fromRawData(svg->data(), static_cast<qsizetype>(svg->size()))
+                                : QByteArray());
             }
             break;
     }

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/component.h"
@@ -25,7 +26,11 @@ public:
     ~FormView() override;
 
     Form& form() const { return form_; }
+    // The widget of a component, or null when it has none (yet).
     QWidget* widgetOf(const Component& c) const;
+    // The widget of a component, made now (with the contents of the hidden
+    // frames around it) when it was not made yet.
+    QWidget* realize(Component& c);
     QAction* actionOf(const Component& c) const;
     QMenuBar* menuBar() const { return menuBar_; }
     // The client area: the window without its menu bar.
@@ -47,6 +52,11 @@ protected:
 
 private:
     void build();
+    // Makes the widgets inside a frame, leaving the contents of hidden frames.
+    void makeContents(Component& frame);
+    // Makes the contents of a frame whose contents were left; false when there
+    // was nothing left to make.
+    bool showContents(Component& frame);
     QWidget* make(Component& c);
     QWidget* create(Component& c, QWidget* parent);
     void buildMenus();
@@ -80,6 +90,11 @@ private:
     std::unordered_map<const Component*, QAction*> actions_;
     std::unordered_map<const Component*, QMenu*> menus_;
     std::unordered_map<const Component*, bool> building_;
+    // Each component's children in description order (the window's own
+    // children under its self), and the hidden frames whose children are
+    // not made yet.
+    std::unordered_map<const Component*, std::vector<Component*>> children_;
+    std::unordered_set<const Component*> pending_;
     std::vector<Component*> tabOrder_;
 };
 

@@ -25,7 +25,7 @@ namespace {
 
 // The program's icon, drawn at the sizes window managers and trays ask for.
 QIcon programIcon() {
-    const std::string* svg = resource("icons/tolvane.svg");
+    const std::string_view* svg = resource("icons/tolvane.svg");
     QSvgRenderer renderer{svg ? QByteArray(svg->data(), static_cast<qsizetype>(svg->size())) : QByteArray()};
     QIcon icon;
     if (!renderer.isValid()) return icon;
@@ -71,8 +71,10 @@ bool takesKeys(Kind k) {
 
 QtWindows::QtWindows(App& app, QtPlatform& platform) : app_(app), platform_(platform) {
     QApplication::setWindowIcon(programIcon());
+    // The main window is made now; the others when first asked for.
     for (Form* f : {&app.Form1, &app.Form2, &app.Form4, &app.Form5, &app.Form6, &app.Form8})
-        views_.push_back(std::make_unique<FormView>(*this, app, *f));
+        views_.push_back({f, nullptr});
+    views_.front().view = std::make_unique<FormView>(*this, app, app.Form1);
     qApp->installEventFilter(this);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         tray_ = new QSystemTrayIcon(programIcon(), this);
@@ -94,19 +96,28 @@ QtWindows::~QtWindows() {
     views_.clear();
 }
 
-FormView& QtWindows::main() const { return *views_.front(); }
+FormView& QtWindows::main() const { return *views_.front().view; }
 
-FormView* QtWindows::view(const std::string& form) const {
-    for (const auto& v : views_)
-        if (v->form().name() == form) return v.get();
+FormView* QtWindows::view(const std::string& form) {
+    for (auto& v : views_)
+        if (v.form->name() == form) {
+            if (!v.view) v.view = std::make_unique<FormView>(*this, app_, *v.form);
+            return v.view.get();
+        }
     return nullptr;
 }
 
-QWidget* QtWindows::widget(const std::string& form, const std::string& name) const {
+FormView* QtWindows::made(const std::string& form) const {
+    for (const auto& v : views_)
+        if (v.form->name() == form) return v.view.get();
+    return nullptr;
+}
+
+QWidget* QtWindows::widget(const std::string& form, const std::string& name) {
     FormView* v = view(form);
     if (!v) return nullptr;
     Component* c = v->form().find(name);
-    return c ? v->widgetOf(*c) : nullptr;
+    return c ? v->realize(*c) : nullptr;
 }
 
 void QtWindows::showMain() {
@@ -115,6 +126,8 @@ void QtWindows::showMain() {
     m.show();
     m.raise();
     m.activateWindow();
+    // The window goes to the screen now, before the start-up work that follows.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void QtWindows::show(const std::string& form) {
@@ -136,7 +149,7 @@ void QtWindows::show(const std::string& form) {
 }
 
 void QtWindows::close(const std::string& form) {
-    FormView* v = view(form);
+    FormView* v = made(form);
     if (!v) return;
     v->hide();
     syncMainEnabled();
@@ -144,15 +157,18 @@ void QtWindows::close(const std::string& form) {
 }
 
 void QtWindows::syncMainEnabled() {
-    if (views_.empty()) return;  // still building the main window
+    if (views_.empty() || !views_.front().view) return;  // still building the main window
     bool modalOpen = false;
     for (const auto& v : views_)
-        if (v.get() != &main() && v->isVisible() && v->windowModality() == Qt::ApplicationModal) modalOpen = true;
+        if (v.view && v.view.get() != &main() && v.view->isVisible() &&
+            v.view->windowModality() == Qt::ApplicationModal)
+            modalOpen = true;
     main().setEnabled(app_.Form1.self().enabled() || modalOpen);
 }
 
 void QtWindows::refreshColors() {
-    for (const auto& v : views_) v->refreshColors();
+    for (const auto& v : views_)
+        if (v.view) v.view->refreshColors();
 }
 
 bool QtWindows::acceptsInput() const { return applying_ == 0 && !app_.ended; }

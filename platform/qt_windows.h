@@ -19,22 +19,26 @@ namespace tv {
 
 class App;
 class Component;
+class Form;
 class FormView;
 class QtPlatform;
 
 class QtWindows : public QObject {
     Q_OBJECT
 public:
-    // Builds every window from the model. Throws std::runtime_error naming
-    // the component when the component tree is broken (an unknown parent).
+    // Builds the main window from the model; the other windows are built
+    // when first shown or asked for. Throws std::runtime_error naming the
+    // component when the component tree is broken (an unknown parent).
     QtWindows(App& app, QtPlatform& platform);
     ~QtWindows() override;
 
     App& app() const { return app_; }
     FormView& main() const;
-    FormView* view(const std::string& form) const;
-    // The widget of a component (null when it has none, e.g. menu items).
-    QWidget* widget(const std::string& form, const std::string& name) const;
+    // A window, built now if it was not yet (null for an unknown name).
+    FormView* view(const std::string& form);
+    // The widget of a component, made now if it was not yet (null when it
+    // has none, e.g. menu items).
+    QWidget* widget(const std::string& form, const std::string& name);
 
     // Shows the main window centred on the screen.
     void showMain();
@@ -94,7 +98,13 @@ private:
     QtPlatform& platform_;
     // Declared first, so that it outlives the windows that withdraw from it.
     QHash<const QObject*, Entry> entries_;
-    std::vector<std::unique_ptr<FormView>> views_;
+    // A window that was never asked for has no view yet.
+    struct Window {
+        Form* form;
+        std::unique_ptr<FormView> view;
+    };
+    FormView* made(const std::string& form) const;
+    std::vector<Window> views_;
     QSystemTrayIcon* tray_ = nullptr;
     int applying_ = 0;
 };

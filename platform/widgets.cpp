@@ -1,7 +1,6 @@
 #include "platform/widgets.h"
 
 #include <QButtonGroup>
-#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -10,7 +9,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "platform/picture_theme.h"
+#include "platform/picture_cache.h"
 #include "platform/theme_style.h"
 
 namespace tv {
@@ -214,49 +213,16 @@ Picture::Picture(QWidget* parent) : QWidget(parent) {}
 Picture::~Picture() = default;
 
 void Picture::setSvg(const QByteArray& svg) {
-    source_ = svg;
-    svg_.reset();
-    cache_ = QPixmap();
-    // Only a document that reads is kept.
-    if (QSvgRenderer* r = renderer(); r && !r->isValid()) {
-        source_.clear();
-        svg_.reset();
-    }
+    doc_ = PictureDocument::of(svg);
     update();
 }
 
-bool Picture::hasPicture() const { return !source_.isEmpty(); }
-
-QSvgRenderer* Picture::renderer() {
-    if (source_.isEmpty()) return nullptr;
-    const PictureColours colours = PictureColours::of(palette());
-    const QString family = font().family();
-    if (!svg_ || colours != colours_ || family != family_) {
-        svg_ = std::make_unique<QSvgRenderer>(themedPicture(source_, colours, family));
-        svg_->setAspectRatioMode(Qt::KeepAspectRatio);
-        colours_ = colours;
-        family_ = family;
-        cache_ = QPixmap();
-    }
-    return svg_.get();
-}
+bool Picture::hasPicture() const { return doc_ && doc_->valid(); }
 
 void Picture::paintEvent(QPaintEvent*) {
-    QSvgRenderer* svg = renderer();
-    if (!svg) return;
-    // Drawing a picture (its texts become outlines) costs far more than
-    // copying it: it is drawn once per size and look, then copied.
-    qreal dpr = devicePixelRatioF();
-    if (cache_.isNull() || cache_.deviceIndependentSize() != QSizeF(size()) || cache_.devicePixelRatio() != dpr) {
-        cache_ = QPixmap((QSizeF(size()) * dpr).toSize());
-        cache_.setDevicePixelRatio(dpr);
-        cache_.fill(Qt::transparent);
-        QPainter p(&cache_);
-        p.setRenderHint(QPainter::Antialiasing);
-        svg->render(&p, QRectF(rect()));
-    }
-    QPainter p(this);
-    p.drawPixmap(0, 0, cache_);
+    if (!hasPicture()) return;
+    QPainter onto(this);
+    doc_->paint(onto, size(), devicePixelRatioF(), PictureColours::of(palette()), font().family());
 }
 
 void Picture::mousePressEvent(QMouseEvent* e) { pressed_ = pressLeft(e); }

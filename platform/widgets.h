@@ -15,10 +15,11 @@
 
 class QRadioButton;
 class QButtonGroup;
-class QSvgRenderer;
 class QToolButton;
 
 namespace tv {
+
+class PictureDocument;
 
 QString qs(const std::string& s);
 // A caption as a label shows it: "&&" is one "&", a lone "&" only marks the
@@ -136,9 +137,12 @@ class Picture : public QWidget {
 public:
     explicit Picture(QWidget* parent);
     ~Picture() override;
-    // An empty or unreadable document shows nothing.
+    // An empty or unreadable document shows nothing. The document is read
+    // when the picture is first painted.
     void setSvg(const QByteArray& svg);
     bool hasPicture() const;
+    // The shared document (null without a picture).
+    PictureDocument* document() const { return doc_.get(); }
 
 signals:
     void clicked();
@@ -149,15 +153,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    // The renderer of the document in the current palette and font.
-    QSvgRenderer* renderer();
-
-    QByteArray source_;
-    std::unique_ptr<QSvgRenderer> svg_;
-    PictureColours colours_;
-    QString family_;
-    // The picture as last drawn.
-    QPixmap cache_;
+    // Shared with every widget showing the same picture, with its drawings.
+    std::shared_ptr<PictureDocument> doc_;
     bool pressed_ = false;
 };
 

@@ -31,8 +31,8 @@ void installAboutWindows(App& app) {
     about.get("Button1").onClick = [a] { closeModalWindow(*a, "Form2"); };
     about.self().onExit = [a] { closeModalWindow(*a, "Form2"); };
     app.Form5.self().onExit = [a] { closeModalWindow(*a, "Form5"); };
-    if (const std::string* list = resource("text/references.txt")) {
-        std::string text = *list;
+    if (const std::string_view* list = resource("text/references.txt")) {
+        std::string text(*list);
         while (!text.empty() && text.back() == '\n') text.pop_back();
         app.Form5.get("Memo1").setText(text);
     }

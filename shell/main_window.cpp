@@ -19,7 +19,7 @@ namespace tv {
 namespace {
 
 void loadForm(Form& form, const std::string& path) {
-    const std::string* text = resource(path);
+    const std::string_view* text = resource(path);
     if (!text) throw DescriptionError("missing window description " + path);
     form.load(*text, path);
 }

@@ -30,8 +30,12 @@ TEST(FieldTables, EveryCalculatorDeclaresItsFieldsOnce) {
             EXPECT_TRUE(std::regex_match(field.id, id)) << field.id;
             EXPECT_TRUE(ids.insert(field.id).second) << "twice: " << field.id;
             EXPECT_NE(h.app.Form1.find(field.name), nullptr) << field.name;
-            if (field.unitBox) EXPECT_NE(h.app.Form1.find(field.unitBox), nullptr) << field.unitBox;
-            if (!field.isResult()) EXPECT_EQ(field.format, nullptr) << field.id;
+            if (field.unitBox) {
+                EXPECT_NE(h.app.Form1.find(field.unitBox), nullptr) << field.unitBox;
+            }
+            if (!field.isResult()) {
+                EXPECT_EQ(field.format, nullptr) << field.id;
+            }
             results += field.isResult();
         }
         EXPECT_GT(results, 0);

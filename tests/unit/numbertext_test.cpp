@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <cstdint>
 #include <limits>
 
 using namespace tv;
@@ -93,3 +96,45 @@ TEST(CommaForm, ReplacesDecimalPointsOnly) {
     for (const auto& c : cases) EXPECT_EQ(tv::commaForm(c.point), c.comma);
 }
 
+
+// Fixed formats and plain decimals take a short way; both must agree to the
+// last digit with the exact conversions, ties and near-ties included.
+TEST(CFormat, FixedFormatsMatchTheExactConversion) {
+    auto exact = [](double v, int prec) {
+        char buf[512];
+        auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, prec);
+        return std::string(buf, r.ptr);
+    };
+    const double edges[] = {0.0,   -0.0,  0.125, 0.375, 2.5,   0.5,   1.005, 0.045, 1e14 + 0.5, 999999.5,
+                            -0.001, 0.0049999999999, 123456789.125, 0.1 + 0.2, 1e-9, 1e15, 9.9999995, -2.5};
+    for (double v : edges)
+        for (int prec = 0; prec <= 9; ++prec)
+            EXPECT_EQ(cformat("%." + std::to_string(prec) + "f", {v}), exact(v, prec)) << v << " %." << prec << "f";
+    // Values of every size, from a fixed-seed generator.
+    std::uint64_t x = 0x9E3779B97F4A7C15u;
+    for (int k = 0; k < 20000; ++k) {
+        x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+        double v = double(x % 100000000) / std::pow(10.0, double(x % 11)) * ((x >> 40) % 2 ? -1 : 1);
+        int prec = int((x >> 20) % 10);
+        ASSERT_EQ(cformat("%." + std::to_string(prec) + "f", {v}), exact(v, prec)) << v << " %." << prec << "f";
+    }
+}
+
+TEST(ReadFloat, PlainDecimalsMatchTheExactReading) {
+    std::uint64_t x = 0xD1B54A32D192ED03u;
+    for (int k = 0; k < 20000; ++k) {
+        x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+        std::string digits = std::to_string(x % 1000000000000000u);
+        size_t point = (x >> 50) % (digits.size() + 1);
+        std::string text = (x >> 62 ? "-" : "") + digits.substr(0, point) + "." + digits.substr(point);
+        if (text.back() == '.' && (x >> 48) % 2) text.pop_back();
+        double expected = 0;
+        std::from_chars(text.data() + (text[0] == '-'), text.data() + text.size(), expected);
+        if (text[0] == '-') expected = -expected;
+        ASSERT_EQ(readFloat(text, "."), expected) << text;
+    }
+    EXPECT_EQ(readFloat("0.1", "."), 0.1);
+    EXPECT_EQ(readFloat(" 62 ", "."), 62.0);
+    EXPECT_EQ(readFloat("1234567890.12345", "."), 1234567890.12345);
+    EXPECT_EQ(readFloat("0,7", ","), 0.7);
+}
