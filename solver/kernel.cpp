@@ -25,7 +25,23 @@ constexpr Rule kRules[3] = {
 
 PanelField freeSpacePanel(Point p, Point a, Point b, bool onPanel) {
     const double dx = b.x - a.x, dy = b.y - a.y;
-    const double len = std::hypot(dx, dy);
+    const double len2 = dx * dx + dy * dy;
+    const double mx = p.x - (a.x + b.x) / 2, my = p.y - (a.y + b.y) / 2;
+    if (!onPanel && mx * mx + my * my > 16 * len2) {
+        // Far from the panel the two-point Gauss rule is exact to a few
+        // parts in a million of the panel's share, at a fraction of the cost.
+        constexpr double g = 0.2886751345948129;  // half of 1/sqrt(3)
+        const double x1 = mx + g * dx, y1 = my + g * dy;
+        const double x2 = mx - g * dx, y2 = my - g * dy;
+        const double r1 = x1 * x1 + y1 * y1, r2 = x2 * x2 + y2 * y2;
+        const double half = std::sqrt(len2) / 2;
+        PanelField f;
+        f.potential = -half / 2 * std::log(r1 * r2);
+        f.ex = half * (x1 / r1 + x2 / r2);
+        f.ey = half * (y1 / r1 + y2 / r2);
+        return f;
+    }
+    const double len = std::sqrt(len2);
     const double ux = dx / len, uy = dy / len;
     // Along-panel coordinates of the ends relative to the point, and the
     // point's distance from the panel's line (left of the direction a -> b).
