@@ -74,6 +74,8 @@ private:
     void requireRunning(const std::string& command);
     // solve and sweep (script_analysis.cpp).
     void analyse(const std::vector<std::string>& tok);
+    // field: the field solution of the current panel (script_field.cpp).
+    void fieldSolution(const std::vector<std::string>& tok);
 
     SettingsKey& key_;
     std::string separator_;
