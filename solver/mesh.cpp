@@ -23,6 +23,8 @@ constexpr double kCorner = 2e-5;
 constexpr double kRightCorner = 1e-2;
 constexpr double kGrowth = 0.3;
 constexpr double kCap = 0.12;
+// Beyond this the dense system would take seconds and hundreds of megabytes.
+constexpr size_t kMaxPanels = 2500;
 
 struct Box {
     double x0, y0, x1, y1;
@@ -92,6 +94,7 @@ void divide(const Segment& s, const SizeField& size, std::vector<Panel>& out) {
         step = std::min(0.2 * hMid, len - t);
         count += step / size(at(t + step / 2));
         t += step;
+        if (count > kMaxPanels) throw std::invalid_argument("the cross-section's proportions need too fine a mesh");
         ts.push_back(t);
         counts.push_back(count);
     }
@@ -212,7 +215,9 @@ Mesh buildMesh(const CrossSection& cs, const MeshOptions& options) {
                 size.addPoint({l, y}, sharp);
                 size.addPoint({r, y}, sharp);
             }
-        if (c.net >= 0) size.addBox(b, kCap * std::min(width, layerGap) / density);
+        // Far from its edges a wide conductor's charge is even: its cap grows
+        // with the width once the width is many gaps.
+        if (c.net >= 0) size.addBox(b, kCap * std::max(std::min(width, layerGap), width / 20) / density);
     }
 
     std::vector<Segment> segments;
@@ -273,6 +278,8 @@ Mesh buildMesh(const CrossSection& cs, const MeshOptions& options) {
     Mesh mesh;
     for (Segment& s : segments)
         if (clip(cs, s)) divide(s, size, mesh.panels);
+    if (mesh.panels.size() > kMaxPanels)
+        throw std::invalid_argument("the cross-section's proportions need too fine a mesh");
     return mesh;
 }
 

@@ -94,8 +94,9 @@ bool isPair(LineType type) { return info(type).pair; }
 const std::vector<std::string>& typeKeys(LineType type) { return info(type).keys; }
 
 CrossSection crossSection(LineType type, const SectionInput& in) {
+    for (double v : {in.w, in.s, in.h, in.h1, in.h2, in.c, in.g, in.t, in.er, in.etch})
+        require(std::isfinite(v), "every length and Er must be a finite number");
     require(in.er >= 1, "Er must be 1 or more");
-    require(std::isfinite(in.er), "Er must be a number");
     require(in.w > 0, "the width W must be more than zero");
     require(in.t >= 0, "the thickness T must not be negative");
     require(in.etch >= 0, "the etch factor must not be negative");
