@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ini_settings_key.h"
-#include "script_driver.h"
+#include "platform/ini_settings_key.h"
+#include "shell/script_driver.h"
 #include "shell/field_command.h"
 
 namespace {
