@@ -38,22 +38,6 @@ std::vector<double> CrossSection::interfaces() const {
     return out;
 }
 
-bool CrossSection::homogeneous(double* er) const {
-    if (!interfaces().empty()) return false;
-    // No change of material between the planes: the material is the one at
-    // any conductor.
-    const double y = conductors.empty() ? 0 : conductors.front().bottom() + conductors.front().thickness / 2;
-    const double value = erAt(y == 0 ? 1e-9 : y);
-    if (planes != Planes::Both) {
-        // Without a closing plane the space above reaches vacuum, unless a
-        // layer runs to the top of every conductor's world; a finite layer
-        // always ends, so only a vacuum cross-section is homogeneous.
-        if (value != 1) return false;
-    }
-    if (er) *er = value;
-    return true;
-}
-
 int CrossSection::signalCount() const {
     int n = 0;
     for (const Conductor& c : conductors) n = std::max(n, c.net + 1);

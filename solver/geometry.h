@@ -58,8 +58,6 @@ struct CrossSection {
     double erAt(double y) const;
     // The heights where the permittivity changes, between the planes.
     std::vector<double> interfaces() const;
-    // Whether a single material fills the whole space the field sees.
-    bool homogeneous(double* er = nullptr) const;
     // Number of signal conductors (1 or 2).
     int signalCount() const;
 };
