@@ -4,14 +4,17 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ini_settings_key.h"
 #include "shell/script_driver.h"
+#include "shell/field_command.h"
 
 namespace {
 
 const char* kUsage =
-    "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [--strict] [SCRIPT]\n";
+    "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [--strict] [SCRIPT]\n"
+    "       tolvane-cli field TYPE key=value ... [--json]\n";
 
 int usage() {
     std::cerr << kUsage;
@@ -26,6 +29,9 @@ int help() {
                  "  --decimal SEP     the user's decimal separator: point, comma or other\n"
                  "  --strict          a message left unchecked by expect-message at the end fails\n"
                  "  --help            show this help\n\n"
+                 "The field form solves one line cross-section with the field solver, e.g.\n"
+                 "\"tolvane-cli field microstrip w=5 h=10 t=2.1 er=4.6\" (lengths in mils, or with\n"
+                 "a unit: 0.1mm).\n\n"
                  "Exit status: 0 all expectations held, 1 one failed, 2 script error.\n"
                  "See tolvane-cli(1) for the commands.\n";
     return 0;
@@ -34,6 +40,8 @@ int help() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "field")
+        return tv::runFieldCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     std::string settingsFile, script;
     std::string separator;
     bool haveSeparator = false;

@@ -8,6 +8,7 @@ packages=(
   # the sweep's plot; the charts' CMake package looks for the OpenGL one
   qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libeigen3-dev  # the field solver's dense linear algebra
   fonts-liberation2 xvfb xauth
   file  # the Debian package build reads the programs' types with it
 )

@@ -354,6 +354,12 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
         return analyse(tok);
     }
 
+    if (cmd == "field") {
+        requireRunning(cmd);
+        fieldSolution(tok);
+        return true;
+    }
+
     // Everything below is something the user does in a window.
     static const char* actions[] = {"set", "enter", "click", "pick", "slide", "spin", "focus", "leave"};
     bool known = false;

@@ -80,6 +80,8 @@ private:
     // A field of solve and sweep: a main-window component by designer name,
     // or by its id in the current calculator's field table.
     Component& analysisField(const std::string& cmd, const std::string& name);
+    // field: the field solution of the current panel (script_field.cpp).
+    void fieldSolution(const std::vector<std::string>& tok);
 
     SettingsKey& key_;
     std::string separator_;

@@ -35,8 +35,12 @@ TEST(SweepSteps, NeverLeaveTheRangeOfNumbers) {
         EXPECT_EQ(xs.back(), c.to);
         for (size_t i = 0; i < xs.size(); ++i) {
             ASSERT_TRUE(std::isfinite(xs[i])) << c.from << " " << c.to << " step " << i;
-            if (!c.expected.empty()) EXPECT_NEAR(xs[i], c.expected[i], std::fabs(c.expected[i]) * 1e-13);
-            if (i > 0 && c.from != c.to) EXPECT_EQ(xs[i] > xs[i - 1], c.to > c.from);
+            if (!c.expected.empty()) {
+                EXPECT_NEAR(xs[i], c.expected[i], std::fabs(c.expected[i]) * 1e-13);
+            }
+            if (i > 0 && c.from != c.to) {
+                EXPECT_EQ(xs[i] > xs[i - 1], c.to > c.from);
+            }
         }
     }
 }
