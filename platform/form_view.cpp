@@ -24,6 +24,7 @@
 #include "core/app.h"
 #include "core/form.h"
 #include "platform/qt_windows.h"
+#include "shell/keyboard.h"
 #include "core/resources.h"
 #include "platform/tab_order.h"
 #include "platform/tab_strip.h"
@@ -677,25 +678,7 @@ void FormView::centre() {
 
 void FormView::closeEvent(QCloseEvent* e) {
     e->ignore();
-    if (&form_ == &app_.Form1) {
-        // Closing the main window ends the program.
-        owner_.act([this] { app_.endProgram(0); });
-        return;
-    }
-    if (&form_ == &app_.Form4) return;  // the splash closes itself
-    // A window's own close handler (its exit handler) decides what closing does.
-    if (form_.self().onExit) {
-        owner_.input([&] { user::leave(app_, form_.self()); });
-        return;
-    }
-    // Otherwise closing by the frame hides the window; a modal window hands
-    // the input back to the main window.
-    bool modal = windowModality() == Qt::ApplicationModal;
-    owner_.act([this, modal] {
-        form_.self().setVisible(false);
-        app_.platform.closeWindow(form_.name());
-        if (modal) app_.Form1.self().setEnabled(true);
-    });
+    owner_.input([this] { closeWindowByUser(app_, form_); });
 }
 
 }  // namespace tv

@@ -16,6 +16,7 @@
 #include "platform/form_view.h"
 #include "core/links.h"
 #include "platform/qt_platform.h"
+#include "platform/shortcuts.h"
 #include "core/resources.h"
 #include "core/user_actions.h"
 
@@ -85,6 +86,7 @@ QtWindows::QtWindows(App& app, QtPlatform& platform) : app_(app), platform_(plat
         tray_->show();
     }
     syncMainEnabled();
+    installShortcuts(*this);
 }
 
 QtWindows::~QtWindows() {

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "shell/keyboard.h"
 #include "shell/program.h"
 #include "shell/repair.h"
 #include "core/tokens.h"
@@ -359,6 +360,17 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
             if (input.readOnly()) return fail(input.name() + " is read-only");
         }
         analyse(tok);
+        return true;
+    }
+
+    if (cmd == "press") {
+        // press KEYS [FORM]: keys pressed in a window (the main window unless
+        // named); keys the window does not take do nothing.
+        if (tok.size() != 2 && tok.size() != 3) throw ScriptError("press takes keys and an optional window");
+        requireRunning(cmd);
+        Form* form = tok.size() == 3 ? app_->form(tok[2]) : &app_->Form1;
+        if (!form) throw ScriptError("unknown window " + tok[2]);
+        pressKey(*app_, *form, tok[1]);
         return true;
     }
 
