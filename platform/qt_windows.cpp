@@ -17,6 +17,7 @@
 #include "core/links.h"
 #include "platform/qt_platform.h"
 #include "platform/shortcuts.h"
+#include "platform/window_fit.h"
 #include "core/resources.h"
 #include "core/user_actions.h"
 
@@ -111,9 +112,14 @@ QWidget* QtWindows::widget(const std::string& form, const std::string& name) con
     return c ? v->widgetOf(*c) : nullptr;
 }
 
+void QtWindows::rememberPositionIn(const QString& file) {
+    positionFile_ = file;
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { rememberPosition(main(), positionFile_); });
+}
+
 void QtWindows::showMain() {
     FormView& m = main();
-    m.centre();
+    placeMainWindow(m, positionFile_);
     m.show();
     m.raise();
     m.activateWindow();

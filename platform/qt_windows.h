@@ -7,6 +7,7 @@
 // the tray icon, and which window is modal.
 #include <QHash>
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,8 +37,12 @@ public:
     // The widget of a component (null when it has none, e.g. menu items).
     QWidget* widget(const std::string& form, const std::string& name) const;
 
-    // Shows the main window centred on the screen.
+    // Shows the main window: centred, or within a small screen's area with its
+    // client area scrolling, or where it was when a place is remembered.
     void showMain();
+    // Remembers the main window's place in `file` when the program ends, and
+    // takes it from there at showMain.
+    void rememberPositionIn(const QString& file);
     // Window requests of the model.
     void show(const std::string& form);
     void close(const std::string& form);
@@ -97,6 +102,7 @@ private:
     std::vector<std::unique_ptr<FormView>> views_;
     QSystemTrayIcon* tray_ = nullptr;
     int applying_ = 0;
+    QString positionFile_;
 };
 
 }  // namespace tv

@@ -11,6 +11,11 @@
 #include "platform/tab_order.h"
 #include "platform/tab_strip.h"
 #include "platform/widgets.h"
+#include "platform/window_fit.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -179,6 +184,48 @@ TEST_F(Windows, DarkThemesShowTheChosenRadioItemAndTabAtAGlance) {
         EXPECT_GT(accent.saturationF(), 0.2) << theme;
         EXPECT_GT(std::abs(accent.lightnessF() - plain.lightnessF()), 0.2) << theme;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A laptop screen: the window opens within its area and its client area
+// scrolls; the client keeps its designed size.
+TEST_F(Windows, OnASmallScreenTheClientAreaScrolls) {
+    tv::FormView& main = windows->main();
+    EXPECT_FALSE(main.findChild<QScrollArea*>()) << "a desktop-sized screen holds the whole window";
+    const QRect laptop(0, 0, 1366, 768);
+    ASSERT_TRUE(tv::fitWindow(main, laptop));
+    QApplication::processEvents();
+    auto* scroll = main.findChild<QScrollArea*>();
+    ASSERT_TRUE(scroll);
+    EXPECT_EQ(scroll->widget(), &main.client());
+    EXPECT_EQ(main.client().size(), QSize(959, 757));
+    const QMargins frame = tv::frameAllowance();
+    EXPECT_LE(main.height() + frame.top() + frame.bottom(), laptop.height());
+    EXPECT_LE(main.width() + frame.left() + frame.right(), laptop.width());
+    EXPECT_GE(main.width(), 959) << "only the height scrolls";
+    // The status bar at the foot of the client area is reached by scrolling.
+    QWidget* status = widget("StatusBar1");
+    scroll->ensureWidgetVisible(status);
+    EXPECT_GT(scroll->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(Windows, TheWindowOpensWhereItWasLeft) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("window.ini");
+    tv::FormView& main = windows->main();
+    main.move(40, 50);
+    tv::rememberPosition(main, file);
+    main.move(300, 300);
+    tv::placeMainWindow(main, file);
+    EXPECT_EQ(main.pos(), QPoint(40, 50));
+    // A place where the window would not be whole on any screen is not taken.
+    main.move(5000, 50);
+    tv::rememberPosition(main, file);
+    tv::placeMainWindow(main, file);
+    EXPECT_LT(main.pos().x(), 1920 - 959);
 }
 
 }  // namespace
