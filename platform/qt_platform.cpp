@@ -19,6 +19,8 @@
 
 #include "platform/form_view.h"
 #include "platform/goal_seek_dialog.h"
+#include "platform/help_window.h"
+#include "platform/installed_files.h"
 #include "platform/qt_windows.h"
 #include "platform/sweep_dialog.h"
 #include "platform/themes.h"
@@ -72,13 +74,15 @@ QUrl QtPlatform::targetUrl(const std::string& target) {
 void QtPlatform::open(const std::string& target) { QDesktopServices::openUrl(targetUrl(target)); }
 
 void QtPlatform::openDocument(const std::string& name) {
-    const QDir folder(QCoreApplication::applicationDirPath());
-    const QString path = folder.absoluteFilePath(qs(name));
+    // Beside the executable, or where an installation keeps its documents.
+    const QString path = installedFile(qs(name));
     // The desktop would fail without a word; say what is missing instead.
-    if (!QFileInfo::exists(path)) {
-        showMessage("The document \"" + name + "\" was not found in " + folder.path().toStdString() + ".");
+    if (path.isEmpty()) {
+        showMessage("The document \"" + name + "\" was not found in " +
+                    installedFolders().join(" or ").toStdString() + ".");
         return;
     }
+    const QDir folder = QFileInfo(path).absoluteDir();
     // The viewer starts in the document's folder.
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
@@ -176,6 +180,26 @@ void QtPlatform::showWindow(const std::string& form) {
 
 void QtPlatform::closeWindow(const std::string& form) {
     if (windows_) windows_->close(form);
+}
+
+HelpWindow* QtPlatform::helpWindow() const { return help_.data(); }
+
+void QtPlatform::showHelp() {
+    if (!help_) {
+        // Owned by the main window, so that it closes with the program.
+        help_ = new HelpWindow(windows_ ? &windows_->main() : nullptr);
+        if (!help_->load()) {
+            delete help_.data();
+            showMessage(std::string("The help file \"") + HelpWindow::kFileName + "\" was not found in " +
+                        installedFolders().join(" or ").toStdString() + ".");
+            return;
+        }
+        // First shown over the middle of the main window.
+        if (windows_) help_->move(windows_->main().geometry().center() - help_->rect().center());
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void QtPlatform::showAnalysis(AnalysisWindow which) {

@@ -44,6 +44,8 @@ void RecordingPlatform::showAnalysis(AnalysisWindow which) {
     out_ << "window: " << analysisWindowTitle(which) << "\n";
 }
 
+void RecordingPlatform::showHelp() { out_ << "window: Help\n"; }
+
 std::string RecordingPlatform::workingDirectory() {
     std::error_code ec;
     auto p = std::filesystem::current_path(ec);

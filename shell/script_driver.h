@@ -24,6 +24,7 @@ public:
     bool writeTextFile(const std::string& path, const std::vector<std::string>& lines) override;
     void printMainWindow() override;
     void showAnalysis(AnalysisWindow which) override;
+    void showHelp() override;
 
     std::deque<std::string> unchecked;  // messages not yet expected
     std::deque<bool> answers;           // answers to the next questions

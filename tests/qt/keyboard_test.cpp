@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <QTextBrowser>
 
+#include "platform/help_window.h"
 #include "platform/tab_strip.h"
 #include "program_fixture.h"
 #include "shell/program.h"
@@ -106,6 +108,28 @@ TEST(Splash, AKeyPressEndsTheStartUpPictureAtOnce) {
     EXPECT_EQ(app.c("Label27").caption(), "42.0") << "the first recalculation ran";
     EXPECT_TRUE(windows.main().isEnabled());
     platform.attach(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Windows, F1ShowsTheManualInAHelpWindow) {
+    activate(&windows->main());
+    QTest::keyClick(&windows->main(), Qt::Key_F1);
+    tv::HelpWindow* help = platform.helpWindow();
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->isVisible());
+    const QString text = help->browser().toPlainText();
+    for (const char* part : {"Conductor Properties", "Goal Seek", "Sweep", "tolvane-cli", "Reactance"})
+        EXPECT_TRUE(text.contains(part)) << part;
+    EXPECT_TRUE(boxes.empty());
+    // A second F1 brings the same window back.
+    help->close();
+    activate(&windows->main());
+    QTest::keyClick(&windows->main(), Qt::Key_F1);
+    EXPECT_EQ(platform.helpWindow(), help);
+    EXPECT_TRUE(help->isVisible());
 }
 
 }  // namespace
