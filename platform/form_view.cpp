@@ -25,6 +25,7 @@
 #include "core/form.h"
 #include "platform/qt_windows.h"
 #include "shell/keyboard.h"
+#include "shell/result_copy.h"
 #include "core/resources.h"
 #include "platform/tab_order.h"
 #include "platform/tab_strip.h"
@@ -308,7 +309,10 @@ void FormView::apply(Component& c, Prop p) {
     QtWindows::Applying guard(owner_);
     QSignalBlocker block(w);
     switch (p) {
-        case Prop::Text: applyText(c, w); break;
+        case Prop::Text:
+            applyText(c, w);
+            if (c.kind() == Kind::Edit && c.readOnly()) applyTabStop(c);
+            break;
         case Prop::Hint: w->setToolTip(qs(c.hint())); break;
         case Prop::Visible: w->setVisible(c.visible()); break;
         case Prop::Enabled: w->setEnabled(c.enabled()); break;
@@ -565,9 +569,10 @@ bool isContainer(Kind k) { return k == Kind::GroupBox || k == Kind::Panel || k =
 
 }  // namespace
 
-// Read-only fields take no tab stop unless the description gives one; any
-// other input keeps its own unless the description takes it away. A control
-// without a tab stop still takes the focus by a click.
+// A read-only field takes a tab stop while it shows a result (a number or
+// "N/A"), so that a keyboard user reaches it to copy it; a unit box does not.
+// The description may give or take any control's tab stop. A control without
+// a tab stop still takes the focus by a click.
 void FormView::applyTabStop(Component& c) {
     if (auto* group = qobject_cast<RadioGroupBox*>(widgetOf(c))) {
         group->setTabStop(c.tabStop.value_or(true));
@@ -575,7 +580,8 @@ void FormView::applyTabStop(Component& c) {
     }
     bool field = c.kind() == Kind::Edit || c.kind() == Kind::Memo;
     if (!field && !c.tabStop) return;
-    Qt::FocusPolicy policy = c.tabStop.value_or(!c.readOnly()) ? Qt::StrongFocus : Qt::ClickFocus;
+    Qt::FocusPolicy policy =
+        c.tabStop.value_or(!c.readOnly() || showsResult(c.text())) ? Qt::StrongFocus : Qt::ClickFocus;
     for (QWidget* w : tabWidgets(c)) w->setFocusPolicy(policy);
 }
 
@@ -650,6 +656,10 @@ void FormView::orderTabs() {
         }
     };
     walk(&form_.self());
+    // The inputs first; the read-only fields (results) after them, so that Tab
+    // goes down the inputs as before and reaches the results last.
+    std::stable_partition(tabOrder_.begin(), tabOrder_.end(),
+                          [](const Component* c) { return !(c->kind() == Kind::Edit && c->readOnly()); });
     if (!tabOrder_.empty()) chainTabs(0, tabOrder_.size() - 1);
 }
 

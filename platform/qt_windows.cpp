@@ -16,6 +16,7 @@
 #include "platform/form_view.h"
 #include "core/links.h"
 #include "platform/qt_platform.h"
+#include "platform/result_fields.h"
 #include "platform/shortcuts.h"
 #include "platform/window_fit.h"
 #include "core/resources.h"
@@ -88,6 +89,7 @@ QtWindows::QtWindows(App& app, QtPlatform& platform) : app_(app), platform_(plat
     }
     syncMainEnabled();
     installShortcuts(*this);
+    installResultCopy(*this);
 }
 
 QtWindows::~QtWindows() {

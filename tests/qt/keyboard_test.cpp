@@ -3,10 +3,13 @@
 // key that ends the start-up picture.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QTest>
 #include <QTextBrowser>
 
 #include "platform/help_window.h"
+#include "platform/result_fields.h"
 #include "platform/tab_strip.h"
 #include "program_fixture.h"
 #include "shell/program.h"
@@ -130,6 +133,40 @@ TEST_F(Windows, F1ShowsTheManualInAHelpWindow) {
     QTest::keyClick(&windows->main(), Qt::Key_F1);
     EXPECT_EQ(platform.helpWindow(), help);
     EXPECT_TRUE(help->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+class CommaWindows : public Windows {
+protected:
+    void SetUp() override {
+        separator = ",";
+        Windows::SetUp();
+    }
+};
+
+// Under a comma separator a copied result pastes into an input and reads.
+TEST_F(CommaWindows, ACopiedResultPastesIntoAnInputAndRecalculates) {
+    auto* hole = qobject_cast<QLineEdit*>(widget("Edit3"));
+    auto* current = qobject_cast<QLineEdit*>(widget("Edit10"));
+    ASSERT_TRUE(hole && current);
+    ASSERT_EQ(current->text(), "2.0148 Amps");
+    current->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(current, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "2,0148");
+
+    hole->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(hole, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(hole, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(hole, Qt::Key_Return);
+    EXPECT_EQ(app->c("Edit3").text(), "2,0148");
+    EXPECT_TRUE(boxes.empty()) << "the pasted number reads";
+    EXPECT_NE(current->text(), "2.0148 Amps") << "and the via recalculated";
+
+    tv::copyResult(*windows, *current, true);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), current->text().replace('.', ','));
 }
 
 }  // namespace

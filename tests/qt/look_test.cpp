@@ -52,7 +52,7 @@ std::string componentOf(tv::FormView& view, QWidget* w) {
     return w ? w->metaObject()->className() : "nothing";
 }
 
-TEST_F(Windows, TabWalksTheInputsInReadingOrderPastReadOnlyFields) {
+TEST_F(Windows, TabWalksTheInputsInReadingOrderThenTheResults) {
     tv::FormView& main = windows->main();
     main.activateWindow();
     widget("Edit3")->setFocus(Qt::TabFocusReason);
@@ -71,14 +71,24 @@ TEST_F(Windows, TabWalksTheInputsInReadingOrderPastReadOnlyFields) {
     EXPECT_TRUE(layers->button(app->c("RadioGroup3").itemIndex())->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(layers->button(0)->focusPolicy() & Qt::TabFocus);
 
-    // Read-only fields can be clicked into (to copy a result) but take no
-    // tab stop; a description's tabstop=true gives one back.
+    // Result fields take a tab stop, after every input of the window; unit
+    // boxes do not; a description's tabstop=false takes one away.
     QWidget* result = widget("Edit8");
-    EXPECT_EQ(result->focusPolicy(), Qt::ClickFocus);
-    EXPECT_EQ(widget("Edit52")->focusPolicy(), Qt::ClickFocus);
-    app->c("Edit8").tabStop = true;
-    main.refresh(app->c("Edit8"));
     EXPECT_EQ(result->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(widget("Edit52")->focusPolicy(), Qt::ClickFocus);
+    QWidget* input = widget("Edit2");
+    std::vector<std::string> after;
+    for (QWidget* w = input->nextInFocusChain(); w != input && after.size() < 3; w = w->nextInFocusChain()) {
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        if (edit && edit->isReadOnly() && (w->focusPolicy() & Qt::TabFocus) && w->isVisible())
+            after.push_back(componentOf(main, w));
+    }
+    ASSERT_GE(after.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(after.begin(), after.begin() + 3),
+              (std::vector<std::string>{"Edit8", "Edit10", "Edit12"}));
+    app->c("Edit8").tabStop = false;
+    main.refresh(app->c("Edit8"));
+    EXPECT_EQ(result->focusPolicy(), Qt::ClickFocus);
     EXPECT_TRUE(boxes.empty());
 }
 

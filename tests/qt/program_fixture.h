@@ -81,7 +81,7 @@ protected:
         closer_->start();
 
         for (const auto& d : tv::repairDefaults()) key.values[d.name] = d.value;
-        app = std::make_unique<tv::App>(platform, key, tv::functionCatalogue(), ".");
+        app = std::make_unique<tv::App>(platform, key, tv::functionCatalogue(), separator);
         tv::buildWindows(*app);
         windows = std::make_unique<tv::QtWindows>(*app, platform);
         platform.attach(windows.get());
@@ -121,6 +121,7 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
+    std::string separator = ".";  // the user's decimal separator
     QuickPlatform platform;
     tv::MemorySettingsKey key;
     std::unique_ptr<tv::App> app;
