@@ -23,6 +23,7 @@
 
 #include "core/app.h"
 #include "core/form.h"
+#include "platform/field_marks.h"
 #include "platform/qt_windows.h"
 #include "shell/keyboard.h"
 #include "shell/result_copy.h"
@@ -72,7 +73,7 @@ QPalette::ColorRole groundRole(QPalette::ColorRole text) {
 constexpr Prop kAllProps[] = {Prop::Geometry, Prop::Text,     Prop::Hint,     Prop::Enabled, Prop::Brush,
                               Prop::Color,    Prop::Items,    Prop::Index,    Prop::Checked, Prop::Range,
                               Prop::Position, Prop::MaxLength, Prop::ReadOnly, Prop::Picture, Prop::Panels,
-                              Prop::Visible};
+                              Prop::Marks,    Prop::Visible};
 
 }  // namespace
 
@@ -338,6 +339,10 @@ void FormView::apply(Component& c, Prop p) {
             if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->setReadOnly(c.readOnly());
             applyTabStop(c);
             break;
+        case Prop::Marks:
+            showUnreadableFrame(w, c.unreadable());
+            applyPalette(c, w);
+            break;
         case Prop::Picture:
             if (auto* pic = qobject_cast<Picture*>(w)) {
                 const std::string* svg = c.picture().empty() ? nullptr : resource(c.picture());
@@ -467,6 +472,13 @@ void FormView::applyPalette(Component& c, QWidget* w) {
         QColor shown = legibleOn(toQColor(c.color()), around.color(groundRole(role)));
         pal.setColor(QPalette::Active, role, shown);
         pal.setColor(QPalette::Inactive, role, shown);
+    }
+    // A stale result shows in the theme's colour of disabled text.
+    if (c.stale()) {
+        QPalette::ColorRole role = textRole(c.kind());
+        QColor grey = around.color(QPalette::Disabled, role);
+        pal.setColor(QPalette::Active, role, grey);
+        pal.setColor(QPalette::Inactive, role, grey);
     }
     w->setPalette(pal);
 }

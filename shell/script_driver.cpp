@@ -94,6 +94,8 @@ std::string ScriptDriver::property(Component& c, const std::string& prop) {
     if (p == "enabled") return boolText(c.enabled());
     if (p == "checked") return boolText(c.checked());
     if (p == "readonly") return boolText(c.readOnly());
+    if (p == "unreadable") return boolText(c.unreadable());
+    if (p == "stale") return boolText(c.stale());
     if (p == "index") return std::to_string(c.itemIndex());
     if (p == "position") return std::to_string(c.position());
     if (p == "min") return std::to_string(c.min());
