@@ -139,6 +139,33 @@ bool QtPlatform::choosePrinter() {
     return dialog.exec() == QDialog::Accepted;
 }
 
+namespace {
+
+// The plain light theme for as long as it lives, then the theme before it.
+class PlainLookWhile {
+public:
+    explicit PlainLookWhile(Platform& p) : p_(p), theme_(p.activeStyle()) {
+        const std::string plain = p_.styleNames().front();
+        if (theme_ != plain) apply(plain);
+    }
+    ~PlainLookWhile() {
+        if (p_.activeStyle() != theme_) apply(theme_);
+    }
+    PlainLookWhile(const PlainLookWhile&) = delete;
+    PlainLookWhile& operator=(const PlainLookWhile&) = delete;
+
+private:
+    // The widgets take the new colours from posted events; no user input runs.
+    void apply(const std::string& theme) {
+        p_.applyStyle(theme);
+        QCoreApplication::sendPostedEvents();
+    }
+    Platform& p_;
+    std::string theme_;
+};
+
+}  // namespace
+
 // The client area of the main window (without its menu bar) as one image,
 // scaled to the page width or height with its proportions kept, at the top
 // of the page and centred across it. The image is rendered at up to three
@@ -153,6 +180,8 @@ void QtPlatform::printMainWindow() {
     }
     const QRect page = painter.viewport();
     const QSize size = window.size().scaled(page.size(), Qt::KeepAspectRatio);
+    // Paper shows the plain light look whatever the theme on screen.
+    PlainLookWhile plain(*this);
     const qreal scale = std::clamp(qreal(size.width()) / std::max(1, window.width()), 1.0, 3.0);
     QImage image(window.size() * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);

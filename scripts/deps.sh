@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 xvfb xauth
   file  # the Debian package build reads the programs' types with it
+  poppler-utils  # the print test looks at the printed page
 )
 missing=()
 for p in "${packages[@]}"; do
