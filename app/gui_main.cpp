@@ -24,6 +24,7 @@
 #include "platform/qt_windows.h"
 #include "shell/repair.h"
 #include "platform/themes.h"
+#include "platform/window_fit.h"
 
 namespace {
 
@@ -108,6 +109,7 @@ int main(int argc, char** argv) {
         tv::buildWindows(app);
         windows = std::make_unique<tv::QtWindows>(app, platform);
         platform.attach(windows.get());
+        if (screenshot.isEmpty()) windows->rememberPositionIn(tv::windowPositionPath());
         windows->showMain();
         tv::StartupSequence(app);
     } catch (const std::exception& e) {

@@ -56,11 +56,33 @@ bool App::writeNumber(Component& field, double value) {
     return true;
 }
 
+double App::num(Component& field) {
+    try {
+        const double value = readFloat(field.text(), userSeparator_);
+        field.setUnreadable(false);
+        return value;
+    } catch (ConversionError& e) {
+        if (!e.field) e.field = &field;
+        throw;
+    }
+}
+
+void App::markUnreadable(Component& field) {
+    field.setUnreadable(true);
+    if (!currentResults) return;
+    for (Component* c : currentResults(*this))
+        if (!c->stale()) {
+            c->setStale(true);
+            stale_.push_back(c);
+        }
+}
+
 void App::userAction(const std::function<void()>& action) {
     if (ended) return;
     try {
         action();
     } catch (const ConversionError& e) {
+        if (e.field) markUnreadable(*e.field);
         message(e.what());
     } catch (const SettingsError& e) {
         message(e.what());
@@ -150,6 +172,9 @@ void App::Button1Click() {
     catalogue.each(&CalculatorModule::materialWarning, *this, warn);
 
     if (const CalculatorModule* m = catalogue.module(currentFunction); m && m->compute) m->compute(*this);
+    // A whole recalculation: its results are current again.
+    for (Component* c : stale_) c->setStale(false);
+    stale_.clear();
 }
 
 }  // namespace tv

@@ -99,8 +99,9 @@ public:
     bool pointMode() const { return decimalMode() == DecimalMode::Point; }
     bool commaMode() const { return decimalMode() == DecimalMode::Comma; }
 
-    // Reading a field (throws ConversionError, which stops the handler).
-    double num(Component& field) { return readFloat(field.text(), userSeparator_); }
+    // Reading a field (throws ConversionError naming the field, which stops
+    // the handler). A field that reads loses its unreadable mark.
+    double num(Component& field);
     double num(const std::string& name) { return num(c(name)); }
     // A text the program writes, in the form of the decimal mode: a text with
     // a decimal fraction (LiteralText::twin) gets the user's comma, or nothing
@@ -142,8 +143,14 @@ public:
     void UpdateConductorTemperature();
 
     // Runs a user action: a conversion error or a failed settings write ends it
-    // with its message, as the application's default error handler does.
+    // with its message, as the application's default error handler does. A
+    // conversion error also marks its field unreadable and the current
+    // calculator's results stale, until the next good recalculation.
     void userAction(const std::function<void()>& action);
+    // The result fields and labels of the current calculator (the shell
+    // installs it); the ones greyed while a field is unreadable.
+    std::function<std::vector<Component*>(App&)> currentResults;
+    void markUnreadable(Component& field);
     // Ends the program (throws ProgramEnded).
     [[noreturn]] void endProgram(int code);
 
@@ -175,6 +182,7 @@ private:
     std::unique_ptr<SharedControls> shared_;
     std::unique_ptr<Navigation> navigation_;
     std::vector<std::string>* heldMessages_ = nullptr;
+    std::vector<Component*> stale_;
 };
 
 }  // namespace tv

@@ -169,6 +169,16 @@ void Component::setReadOnly(bool r) {
     readOnly_ = r;
     notify(Prop::ReadOnly);
 }
+void Component::setUnreadable(bool u) {
+    if (u == unreadable_) return;
+    unreadable_ = u;
+    notify(Prop::Marks);
+}
+void Component::setStale(bool s) {
+    if (s == stale_) return;
+    stale_ = s;
+    notify(Prop::Marks);
+}
 void Component::setPicture(const std::string& p) {
     if (p == picture_) return;
     picture_ = p;

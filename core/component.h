@@ -74,7 +74,7 @@ bool kindFromName(const std::string& name, Kind& out);
 
 enum class Prop {
     Text, Hint, Visible, Enabled, Color, Brush, Geometry, Items, Index, Checked,
-    Position, Range, MaxLength, ReadOnly, Picture, Panels
+    Position, Range, MaxLength, ReadOnly, Picture, Panels, Marks
 };
 
 using Color = unsigned;  // 0xRRGGBB
@@ -168,6 +168,14 @@ public:
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool r);
 
+    // Marks the windows draw over the designed look (Prop::Marks): a field
+    // whose text could not be read (a red frame), and a result left from the
+    // last good recalculation (greyed as stale).
+    bool unreadable() const { return unreadable_; }
+    void setUnreadable(bool u);
+    bool stale() const { return stale_; }
+    void setStale(bool s);
+
     // The spin button's bound field, the picture of an image.
     std::string associate;
     // Whether Tab stops at the control; unset, every input but a read-only
@@ -214,6 +222,7 @@ private:
     std::string text_, hint_, picture_;
     double value_ = std::numeric_limits<double>::quiet_NaN();
     bool visible_ = true, enabled_ = true, checked_ = false, readOnly_ = false, brushSet_ = false;
+    bool unreadable_ = false, stale_ = false;
     Color color_ = colors::Black, brush_ = colors::White;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::vector<std::string> items_;

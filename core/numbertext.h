@@ -14,9 +14,13 @@
 
 namespace tv {
 
+class Component;
+
 // Raised when a text does not convert; the message is the one the user sees.
+// A field's read (App::num) names the field it read.
 struct ConversionError : std::runtime_error {
     using std::runtime_error::runtime_error;
+    Component* field = nullptr;
 };
 
 enum class DecimalMode { Point, Comma, Other };

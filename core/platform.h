@@ -64,6 +64,8 @@ public:
     // Window management of secondary windows (GUI only).
     virtual void showWindow(const std::string& /*form*/) {}
     virtual void closeWindow(const std::string& /*form*/) {}
+    // The user manual in a help window (GUI only).
+    virtual void showHelp() {}
     // Goal seek and sweep over the current calculator's fields (GUI only):
     // runs the window and returns when it is closed.
     virtual void showAnalysis(AnalysisWindow /*which*/) {}

@@ -31,7 +31,9 @@ foreach(path
     ./usr/share/icons/hicolor/48x48/apps/tolvane.png
     ./usr/share/icons/hicolor/256x256/apps/tolvane.png
     ./usr/share/man/man1/tolvane.1.gz
-    ./usr/share/man/man1/tolvane-cli.1.gz)
+    ./usr/share/man/man1/tolvane-cli.1.gz
+    ./usr/share/tolvane/EULA.pdf
+    ./usr/share/tolvane/tolvane-help.html)
   string(FIND "${listing}" " ${path}\n" at)
   if(at EQUAL -1)
     list(APPEND missing ${path})

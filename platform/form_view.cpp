@@ -23,7 +23,10 @@
 
 #include "core/app.h"
 #include "core/form.h"
+#include "platform/field_marks.h"
 #include "platform/qt_windows.h"
+#include "shell/keyboard.h"
+#include "shell/result_copy.h"
 #include "core/resources.h"
 #include "platform/tab_order.h"
 #include "platform/tab_strip.h"
@@ -70,7 +73,7 @@ QPalette::ColorRole groundRole(QPalette::ColorRole text) {
 constexpr Prop kAllProps[] = {Prop::Geometry, Prop::Text,     Prop::Hint,     Prop::Enabled, Prop::Brush,
                               Prop::Color,    Prop::Items,    Prop::Index,    Prop::Checked, Prop::Range,
                               Prop::Position, Prop::MaxLength, Prop::ReadOnly, Prop::Picture, Prop::Panels,
-                              Prop::Visible};
+                              Prop::Marks,    Prop::Visible};
 
 }  // namespace
 
@@ -362,7 +365,10 @@ void FormView::apply(Component& c, Prop p) {
     QtWindows::Applying guard(owner_);
     QSignalBlocker block(w);
     switch (p) {
-        case Prop::Text: applyText(c, w); break;
+        case Prop::Text:
+            applyText(c, w);
+            if (c.kind() == Kind::Edit && c.readOnly()) applyTabStop(c);
+            break;
         case Prop::Hint: w->setToolTip(qs(c.hint())); break;
         case Prop::Visible:
             // A frame shown for the first time gets its contents first, so
@@ -392,6 +398,10 @@ void FormView::apply(Component& c, Prop p) {
             if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setReadOnly(c.readOnly());
             if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) memo->setReadOnly(c.readOnly());
             applyTabStop(c);
+            break;
+        case Prop::Marks:
+            showUnreadableFrame(w, c.unreadable());
+            applyPalette(c, w);
             break;
         case Prop::Picture:
             if (auto* pic = qobject_cast<Picture*>(w)) {
@@ -528,6 +538,13 @@ void FormView::applyPalette(Component& c, QWidget* w) {
         pal.setColor(QPalette::Active, role, shown);
         pal.setColor(QPalette::Inactive, role, shown);
     }
+    // A stale result shows in the theme's colour of disabled text.
+    if (c.stale()) {
+        QPalette::ColorRole role = textRole(c.kind());
+        QColor grey = around.color(QPalette::Disabled, role);
+        pal.setColor(QPalette::Active, role, grey);
+        pal.setColor(QPalette::Inactive, role, grey);
+    }
     w->setPalette(pal);
 }
 
@@ -648,9 +665,10 @@ bool isContainer(Kind k) { return k == Kind::GroupBox || k == Kind::Panel || k =
 
 }  // namespace
 
-// Read-only fields take no tab stop unless the description gives one; any
-// other input keeps its own unless the description takes it away. A control
-// without a tab stop still takes the focus by a click.
+// A read-only field takes a tab stop while it shows a result (a number or
+// "N/A"), so that a keyboard user reaches it to copy it; a unit box does not.
+// The description may give or take any control's tab stop. A control without
+// a tab stop still takes the focus by a click.
 void FormView::applyTabStop(Component& c) {
     if (auto* group = qobject_cast<RadioGroupBox*>(widgetOf(c))) {
         group->setTabStop(c.tabStop.value_or(true));
@@ -658,7 +676,8 @@ void FormView::applyTabStop(Component& c) {
     }
     bool field = c.kind() == Kind::Edit || c.kind() == Kind::Memo;
     if (!field && !c.tabStop) return;
-    Qt::FocusPolicy policy = c.tabStop.value_or(!c.readOnly()) ? Qt::StrongFocus : Qt::ClickFocus;
+    Qt::FocusPolicy policy =
+        c.tabStop.value_or(!c.readOnly() || showsResult(c.text())) ? Qt::StrongFocus : Qt::ClickFocus;
     for (QWidget* w : tabWidgets(c)) w->setFocusPolicy(policy);
 }
 
@@ -733,6 +752,10 @@ void FormView::orderTabs() {
         }
     };
     walk(&form_.self());
+    // The inputs first; the read-only fields (results) after them, so that Tab
+    // goes down the inputs as before and reaches the results last.
+    std::stable_partition(tabOrder_.begin(), tabOrder_.end(),
+                          [](const Component* c) { return !(c->kind() == Kind::Edit && c->readOnly()); });
     if (!tabOrder_.empty()) chainTabs(0, tabOrder_.size() - 1);
 }
 
@@ -761,25 +784,7 @@ void FormView::centre() {
 
 void FormView::closeEvent(QCloseEvent* e) {
     e->ignore();
-    if (&form_ == &app_.Form1) {
-        // Closing the main window ends the program.
-        owner_.act([this] { app_.endProgram(0); });
-        return;
-    }
-    if (&form_ == &app_.Form4) return;  // the splash closes itself
-    // A window's own close handler (its exit handler) decides what closing does.
-    if (form_.self().onExit) {
-        owner_.input([&] { user::leave(app_, form_.self()); });
-        return;
-    }
-    // Otherwise closing by the frame hides the window; a modal window hands
-    // the input back to the main window.
-    bool modal = windowModality() == Qt::ApplicationModal;
-    owner_.act([this, modal] {
-        form_.self().setVisible(false);
-        app_.platform.closeWindow(form_.name());
-        if (modal) app_.Form1.self().setEnabled(true);
-    });
+    owner_.input([this] { closeWindowByUser(app_, form_); });
 }
 
 }  // namespace tv

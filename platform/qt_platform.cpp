@@ -21,6 +21,8 @@
 #include "core/file_write.h"
 #include "platform/form_view.h"
 #include "platform/goal_seek_dialog.h"
+#include "platform/help_window.h"
+#include "platform/installed_files.h"
 #include "platform/qt_windows.h"
 #include "platform/sweep_dialog.h"
 #include "platform/themes.h"
@@ -74,13 +76,15 @@ QUrl QtPlatform::targetUrl(const std::string& target) {
 void QtPlatform::open(const std::string& target) { QDesktopServices::openUrl(targetUrl(target)); }
 
 void QtPlatform::openDocument(const std::string& name) {
-    const QDir folder(QCoreApplication::applicationDirPath());
-    const QString path = folder.absoluteFilePath(qs(name));
+    // Beside the executable, or where an installation keeps its documents.
+    const QString path = installedFile(qs(name));
     // The desktop would fail without a word; say what is missing instead.
-    if (!QFileInfo::exists(path)) {
-        showMessage("The document \"" + name + "\" was not found in " + folder.path().toStdString() + ".");
+    if (path.isEmpty()) {
+        showMessage("The document \"" + name + "\" was not found in " +
+                    installedFolders().join(" or ").toStdString() + ".");
         return;
     }
+    const QDir folder = QFileInfo(path).absoluteDir();
     // The viewer starts in the document's folder.
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
@@ -178,6 +182,29 @@ private:
     QTemporaryFile temp_;
 };
 
+// The plain light theme for as long as it lives, then the theme before it.
+class PlainLookWhile {
+public:
+    explicit PlainLookWhile(Platform& p) : p_(p), theme_(p.activeStyle()) {
+        const std::string plain = p_.styleNames().front();
+        if (theme_ != plain) apply(plain);
+    }
+    ~PlainLookWhile() {
+        if (p_.activeStyle() != theme_) apply(theme_);
+    }
+    PlainLookWhile(const PlainLookWhile&) = delete;
+    PlainLookWhile& operator=(const PlainLookWhile&) = delete;
+
+private:
+    // The widgets take the new colours from posted events; no user input runs.
+    void apply(const std::string& theme) {
+        p_.applyStyle(theme);
+        QCoreApplication::sendPostedEvents();
+    }
+    Platform& p_;
+    std::string theme_;
+};
+
 }  // namespace
 
 // The client area of the main window (without its menu bar) as one image,
@@ -201,6 +228,8 @@ void QtPlatform::printMainWindow() {
     }
     const QRect page = painter.viewport();
     const QSize size = window.size().scaled(page.size(), Qt::KeepAspectRatio);
+    // Paper shows the plain light look whatever the theme on screen.
+    PlainLookWhile plain(*this);
     const qreal scale = std::clamp(qreal(size.width()) / std::max(1, window.width()), 1.0, 3.0);
     QImage image(window.size() * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
@@ -229,6 +258,26 @@ void QtPlatform::showWindow(const std::string& form) {
 
 void QtPlatform::closeWindow(const std::string& form) {
     if (windows_) windows_->close(form);
+}
+
+HelpWindow* QtPlatform::helpWindow() const { return help_.data(); }
+
+void QtPlatform::showHelp() {
+    if (!help_) {
+        // Owned by the main window, so that it closes with the program.
+        help_ = new HelpWindow(windows_ ? &windows_->main() : nullptr);
+        if (!help_->load()) {
+            delete help_.data();
+            showMessage(std::string("The help file \"") + HelpWindow::kFileName + "\" was not found in " +
+                        installedFolders().join(" or ").toStdString() + ".");
+            return;
+        }
+        // First shown over the middle of the main window.
+        if (windows_) help_->move(windows_->main().geometry().center() - help_->rect().center());
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void QtPlatform::showAnalysis(AnalysisWindow which) {

@@ -2,6 +2,7 @@
 // The platform services of the GUI: message boxes, the desktop shell, the
 // event loop, files, colour themes, printing and the program's windows.
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <memory>
@@ -13,6 +14,7 @@ class QWidget;
 
 namespace tv {
 
+class HelpWindow;
 class QtWindows;
 
 class QtPlatform : public Platform {
@@ -44,6 +46,9 @@ public:
     void showWindow(const std::string& form) override;
     void closeWindow(const std::string& form) override;
     void showAnalysis(AnalysisWindow which) override;
+    void showHelp() override;
+    // The help window once it was opened.
+    HelpWindow* helpWindow() const;
 
     // The icon of a message box: a warning for a refusal, a limit, a
     // correction or a fault; information for anything else.
@@ -61,6 +66,7 @@ private:
     QString title_;
     QtWindows* windows_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    QPointer<HelpWindow> help_;
 };
 
 }  // namespace tv

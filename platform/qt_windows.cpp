@@ -16,6 +16,9 @@
 #include "platform/form_view.h"
 #include "core/links.h"
 #include "platform/qt_platform.h"
+#include "platform/result_fields.h"
+#include "platform/shortcuts.h"
+#include "platform/window_fit.h"
 #include "core/resources.h"
 #include "core/user_actions.h"
 
@@ -87,6 +90,8 @@ QtWindows::QtWindows(App& app, QtPlatform& platform) : app_(app), platform_(plat
         tray_->show();
     }
     syncMainEnabled();
+    installShortcuts(*this);
+    installResultCopy(*this);
 }
 
 QtWindows::~QtWindows() {
@@ -120,9 +125,14 @@ QWidget* QtWindows::widget(const std::string& form, const std::string& name) {
     return c ? v->realize(*c) : nullptr;
 }
 
+void QtWindows::rememberPositionIn(const QString& file) {
+    positionFile_ = file;
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { rememberPosition(main(), positionFile_); });
+}
+
 void QtWindows::showMain() {
     FormView& m = main();
-    m.centre();
+    placeMainWindow(m, positionFile_);
     m.show();
     m.raise();
     m.activateWindow();

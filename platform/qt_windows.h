@@ -7,6 +7,7 @@
 // the tray icon, and which window is modal.
 #include <QHash>
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,8 +41,12 @@ public:
     // has none, e.g. menu items).
     QWidget* widget(const std::string& form, const std::string& name);
 
-    // Shows the main window centred on the screen.
+    // Shows the main window: centred, or within a small screen's area with its
+    // client area scrolling, or where it was when a place is remembered.
     void showMain();
+    // Remembers the main window's place in `file` when the program ends, and
+    // takes it from there at showMain.
+    void rememberPositionIn(const QString& file);
     // Window requests of the model.
     void show(const std::string& form);
     void close(const std::string& form);
@@ -107,6 +112,7 @@ private:
     std::vector<Window> views_;
     QSystemTrayIcon* tray_ = nullptr;
     int applying_ = 0;
+    QString positionFile_;
 };
 
 }  // namespace tv

@@ -11,6 +11,7 @@ packages=(
   libeigen3-dev  # the field solver's dense linear algebra
   fonts-liberation2 xvfb xauth
   file  # the Debian package build reads the programs' types with it
+  poppler-utils  # the print test looks at the printed page
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 // The Help and Contact menus, the main window's logo and social pictures, the
-// options window's Help button: each opens a page through the desktop.
+// options window's Help button: each opens a page through the desktop, except
+// Help Topics, which shows the manual installed with the program.
 #include "core/app.h"
 #include "core/links.h"
 #include "shell/outward.h"
@@ -15,7 +16,6 @@ struct LinkItem {
 
 // Main-window menu items and pictures that open a page.
 const LinkItem kMainLinks[] = {
-    {"HelpTopics1", links::help},
     {"About2", links::about},
     {"SendFeedbackToCorvexPCBDesignInc1", links::feedback},
     {"ContactCorvexPCBDesignInc1", links::contact},
@@ -49,6 +49,8 @@ void installHelpLinks(App& app) {
     app.c("Disclaimer1").onClick = [a] {
         a->message("The calculations performed in this program are for reference only.");
     };
+    // The manual installed with the program, in its own window.
+    app.c("HelpTopics1").onClick = [a] { a->platform.showHelp(); };
     app.c("EULA1").onClick = [a] { a->platform.openDocument(links::eula); };
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/app.h"
+#include "shell/analysis_fields.h"
 #include "shell/options_window.h"
 #include "shell/outward.h"
 #include "shell/program.h"
@@ -138,6 +139,12 @@ void buildWindows(App& app) {
     app.c("Exit1").onClick = [a] { a->endProgram(0); };
     app.c("Exit3").onClick = [a] { a->endProgram(0); };
     app.setNavigation(std::make_unique<ShellNavigation>(app));
+    // What greys while a field is unreadable: the results the user sees.
+    app.currentResults = [](App& app) {
+        std::vector<Component*> results;
+        for (const AnalysisField& f : analysisFields(app).results) results.push_back(f.component);
+        return results;
+    };
     app.c("CopperWeight1").onClick = [a] { a->showProgramOptions(); };
     app.c("ReinstallRegistryKeys1").onClick = [a] { showRepairWindow(*a); };
     app.c("Label301").onClick = [a] { showRepairWindow(*a); };

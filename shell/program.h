@@ -15,6 +15,9 @@ void StartupSequence(App& app);
 // The splash window's on-show handler: loads the settings into the windows.
 // `selected` (when given) is set once the stored function's selection ran.
 void SplashFormShow(App& app, bool* selected = nullptr);
+// A click or a key press on the start-up picture: its progress ends at once
+// and the window closes.
+void dismissSplash(App& app);
 
 // Shows a secondary window, disabling the main window until every window
 // shown this way has closed again.

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "shell/keyboard.h"
 #include "shell/program.h"
 #include "shell/repair.h"
 #include "core/tokens.h"
@@ -42,6 +43,8 @@ void RecordingPlatform::printMainWindow() {
 void RecordingPlatform::showAnalysis(AnalysisWindow which) {
     out_ << "window: " << analysisWindowTitle(which) << "\n";
 }
+
+void RecordingPlatform::showHelp() { out_ << "window: Help\n"; }
 
 std::string RecordingPlatform::workingDirectory() {
     std::error_code ec;
@@ -84,6 +87,8 @@ std::string ScriptDriver::property(Component& c, const std::string& prop) {
     if (p == "enabled") return boolText(c.enabled());
     if (p == "checked") return boolText(c.checked());
     if (p == "readonly") return boolText(c.readOnly());
+    if (p == "unreadable") return boolText(c.unreadable());
+    if (p == "stale") return boolText(c.stale());
     if (p == "index") return std::to_string(c.itemIndex());
     if (p == "position") return std::to_string(c.position());
     if (p == "min") return std::to_string(c.min());
@@ -357,6 +362,17 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
     if (cmd == "field") {
         requireRunning(cmd);
         fieldSolution(tok);
+        return true;
+    }
+
+    if (cmd == "press") {
+        // press KEYS [FORM]: keys pressed in a window (the main window unless
+        // named); keys the window does not take do nothing.
+        if (tok.size() != 2 && tok.size() != 3) throw ScriptError("press takes keys and an optional window");
+        requireRunning(cmd);
+        Form* form = tok.size() == 3 ? app_->form(tok[2]) : &app_->Form1;
+        if (!form) throw ScriptError("unknown window " + tok[2]);
+        pressKey(*app_, *form, tok[1]);
         return true;
     }
 

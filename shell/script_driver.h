@@ -23,6 +23,7 @@ public:
     std::string workingDirectory() override;
     void printMainWindow() override;
     void showAnalysis(AnalysisWindow which) override;
+    void showHelp() override;
 
     std::deque<std::string> unchecked;  // messages not yet expected
     std::deque<bool> answers;           // answers to the next questions

@@ -55,7 +55,14 @@ const char* splashText(int p) {
     return nullptr;
 }
 
+// Set when the user dismissed the start-up picture.
+struct SplashState {
+    bool dismissed = false;
+};
+
 }  // namespace
+
+void dismissSplash(App& app) { app.state<SplashState>().dismissed = true; }
 
 void SplashFormShow(App& app, bool* selected) {
     Settings& s = app.settings;
@@ -131,7 +138,8 @@ void StartupSequence(App& app) {
 
     Component& bar = splash.get("ProgressBar1");
     Component& status = splash.get("Label3");
-    for (int v = 0; v <= 100; ++v) {
+    app.state<SplashState>().dismissed = false;
+    for (int v = 0; v <= 100 && !app.state<SplashState>().dismissed; ++v) {
         app.platform.processEvents();
         bar.setPosition(v);
         app.platform.delay(40);

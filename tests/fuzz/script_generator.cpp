@@ -236,6 +236,7 @@ std::string nextCommand(Rng& rng, tv::ScriptDriver& driver) {
     // A secondary window that is shown takes most of the actions.
     for (tv::Form* form : {&app.Form8, &app.Form6}) {
         if (!form->self().visible()) continue;
+        if (chance(rng, 8)) return "press Escape " + form->name();
         // Close, or Run / Cancel in the repair window.
         if (chance(rng, 20))
             return "click " + form->name() + (&*form == &app.Form8 && chance(rng, 50) ? ".Button2" : ".Button1");
@@ -254,6 +255,7 @@ std::string nextCommand(Rng& rng, tv::ScriptDriver& driver) {
         if (r < 200) return "click CopperWeight1";
         if (r < 210) return chance(rng, 50) ? "click ReinstallRegistryKeys1" : "click Label301";
         if (r < 260) return chance(rng, 50) ? "click Button1" : "spin UpDown" + std::to_string(1 + below(rng, 2)) + " up";
+        if (r < 275) return chance(rng, 50) ? "press Ctrl+Tab" : "press Ctrl+Shift+Tab";
         if (r < 320) return analysis(rng, app);
     }
     auto targets = reachable(rng, driver, app.Form1);

@@ -16,6 +16,11 @@
 #include "platform/tab_order.h"
 #include "platform/tab_strip.h"
 #include "platform/widgets.h"
+#include "platform/window_fit.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -52,7 +57,7 @@ std::string componentOf(tv::FormView& view, QWidget* w) {
     return w ? w->metaObject()->className() : "nothing";
 }
 
-TEST_F(Windows, TabWalksTheInputsInReadingOrderPastReadOnlyFields) {
+TEST_F(Windows, TabWalksTheInputsInReadingOrderThenTheResults) {
     tv::FormView& main = windows->main();
     main.activateWindow();
     widget("Edit3")->setFocus(Qt::TabFocusReason);
@@ -71,14 +76,24 @@ TEST_F(Windows, TabWalksTheInputsInReadingOrderPastReadOnlyFields) {
     EXPECT_TRUE(layers->button(app->c("RadioGroup3").itemIndex())->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(layers->button(0)->focusPolicy() & Qt::TabFocus);
 
-    // Read-only fields can be clicked into (to copy a result) but take no
-    // tab stop; a description's tabstop=true gives one back.
+    // Result fields take a tab stop, after every input of the window; unit
+    // boxes do not; a description's tabstop=false takes one away.
     QWidget* result = widget("Edit8");
-    EXPECT_EQ(result->focusPolicy(), Qt::ClickFocus);
-    EXPECT_EQ(widget("Edit52")->focusPolicy(), Qt::ClickFocus);
-    app->c("Edit8").tabStop = true;
-    main.refresh(app->c("Edit8"));
     EXPECT_EQ(result->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(widget("Edit52")->focusPolicy(), Qt::ClickFocus);
+    QWidget* input = widget("Edit2");
+    std::vector<std::string> after;
+    for (QWidget* w = input->nextInFocusChain(); w != input && after.size() < 3; w = w->nextInFocusChain()) {
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        if (edit && edit->isReadOnly() && (w->focusPolicy() & Qt::TabFocus) && w->isVisible())
+            after.push_back(componentOf(main, w));
+    }
+    ASSERT_GE(after.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(after.begin(), after.begin() + 3),
+              (std::vector<std::string>{"Edit8", "Edit10", "Edit12"}));
+    app->c("Edit8").tabStop = false;
+    main.refresh(app->c("Edit8"));
+    EXPECT_EQ(result->focusPolicy(), Qt::ClickFocus);
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -236,6 +251,48 @@ TEST_F(Windows, DarkThemesShowTheChosenRadioItemAndTabAtAGlance) {
         EXPECT_GT(accent.saturationF(), 0.2) << theme;
         EXPECT_GT(std::abs(accent.lightnessF() - plain.lightnessF()), 0.2) << theme;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A laptop screen: the window opens within its area and its client area
+// scrolls; the client keeps its designed size.
+TEST_F(Windows, OnASmallScreenTheClientAreaScrolls) {
+    tv::FormView& main = windows->main();
+    EXPECT_FALSE(main.findChild<QScrollArea*>()) << "a desktop-sized screen holds the whole window";
+    const QRect laptop(0, 0, 1366, 768);
+    ASSERT_TRUE(tv::fitWindow(main, laptop));
+    QApplication::processEvents();
+    auto* scroll = main.findChild<QScrollArea*>();
+    ASSERT_TRUE(scroll);
+    EXPECT_EQ(scroll->widget(), &main.client());
+    EXPECT_EQ(main.client().size(), QSize(959, 757));
+    const QMargins frame = tv::frameAllowance();
+    EXPECT_LE(main.height() + frame.top() + frame.bottom(), laptop.height());
+    EXPECT_LE(main.width() + frame.left() + frame.right(), laptop.width());
+    EXPECT_GE(main.width(), 959) << "only the height scrolls";
+    // The status bar at the foot of the client area is reached by scrolling.
+    QWidget* status = widget("StatusBar1");
+    scroll->ensureWidgetVisible(status);
+    EXPECT_GT(scroll->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(Windows, TheWindowOpensWhereItWasLeft) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("window.ini");
+    tv::FormView& main = windows->main();
+    main.move(40, 50);
+    tv::rememberPosition(main, file);
+    main.move(300, 300);
+    tv::placeMainWindow(main, file);
+    EXPECT_EQ(main.pos(), QPoint(40, 50));
+    // A place where the window would not be whole on any screen is not taken.
+    main.move(5000, 50);
+    tv::rememberPosition(main, file);
+    tv::placeMainWindow(main, file);
+    EXPECT_LT(main.pos().x(), 1920 - 959);
 }
 
 }  // namespace

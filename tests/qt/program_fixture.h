@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "core/app.h"
@@ -25,7 +27,18 @@
 
 namespace qt_test {
 
+// The offscreen platform's screen is 800 x 600 unless told otherwise; the
+// tests run on a desktop-sized screen, where the main window opens as designed.
+inline void largeOffscreenScreen() {
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen") return;
+    const std::string path = (std::filesystem::temp_directory_path() / "tolvane-qt-tests-screen.json").string();
+    std::ofstream(path) << R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1920, "height": 1200,)"
+                           R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + path.c_str());
+}
+
 inline void startQt() {
+    largeOffscreenScreen();
     static int argc = 1;
     static char name[] = "qt_tests";
     static char* argv[] = {name, nullptr};
@@ -68,7 +81,7 @@ protected:
         closer_->start();
 
         for (const auto& d : tv::repairDefaults()) key.values[d.name] = d.value;
-        app = std::make_unique<tv::App>(platform, key, tv::functionCatalogue(), ".");
+        app = std::make_unique<tv::App>(platform, key, tv::functionCatalogue(), separator);
         tv::buildWindows(*app);
         windows = std::make_unique<tv::QtWindows>(*app, platform);
         platform.attach(windows.get());
@@ -108,6 +121,7 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
+    std::string separator = ".";  // the user's decimal separator
     QuickPlatform platform;
     tv::MemorySettingsKey key;
     std::unique_ptr<tv::App> app;

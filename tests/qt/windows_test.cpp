@@ -10,6 +10,9 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSet>
@@ -483,6 +486,40 @@ TEST_F(Windows, OptionWidgetsChangeThePreferencesTheCalculatorsRead) {
     EXPECT_TRUE(app->preferences().metric);
     EXPECT_TRUE(area->text().endsWith("Sq.mm")) << area->text().toStdString();
     EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The printed page is light under a dark theme, and the theme on screen comes
+// back afterwards.
+TEST_F(Windows, PrintFormRendersTheLightLookWhateverTheTheme) {
+    if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) missing";
+    platform.applyStyle("Charcoal Dark Slate");
+    QApplication::processEvents();
+    const QColor dark = windows->main().client().palette().color(QPalette::Window);
+    ASSERT_LT(dark.lightnessF(), 0.5);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("form.pdf");
+    platform.printer().setOutputFormat(QPrinter::PdfFormat);
+    platform.printer().setOutputFileName(pdf);
+    platform.printMainWindow();
+    EXPECT_EQ(platform.activeStyle(), "Charcoal Dark Slate");
+    QApplication::processEvents();
+    EXPECT_EQ(windows->main().client().palette().color(QPalette::Window), dark);
+
+    QProcess raster;
+    raster.start("pdftoppm", {"-png", "-r", "30", "-singlefile", pdf, dir.filePath("page")});
+    ASSERT_TRUE(raster.waitForFinished(30000));
+    QImage page(dir.filePath("page.png"));
+    ASSERT_FALSE(page.isNull());
+    // The upper part of the page holds the window.
+    double light = 0;
+    int count = 0;
+    for (int y = 0; y < page.height() / 3; y += 2)
+        for (int x = 0; x < page.width(); x += 2, ++count) light += QColor(page.pixel(x, y)).lightnessF();
+    EXPECT_GT(light / count, 0.7);
 }
 
 }  // namespace
