@@ -9,7 +9,9 @@
 
 namespace {
 
-const char* kUsage = "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [SCRIPT]\n";
+const char* kUsage =
+    "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [SCRIPT]\n"
+    "       tolvane-cli --help | --version\n";
 
 int usage() {
     std::cerr << kUsage;
@@ -21,8 +23,10 @@ int help() {
               << "\nRuns Tolvane's calculators without a window: the commands of SCRIPT (or\n"
                  "standard input), one per line, e.g. \"set Edit15 12\", \"enter Edit15\", \"show Edit17\".\n\n"
                  "  --settings FILE   keep the settings in this INI file (default: in memory)\n"
+                 "  --never-installed a missing settings FILE stays never installed (no defaults)\n"
                  "  --decimal SEP     the user's decimal separator: point, comma or other\n"
-                 "  --help            show this help\n\n"
+                 "  --help            show this help\n"
+                 "  --version         show the version\n\n"
                  "Exit status: 0 all expectations held, 1 one failed, 2 script error.\n"
                  "See tolvane-cli(1) for the commands.\n";
     return 0;
@@ -47,6 +51,10 @@ int main(int argc, char** argv) {
             else return usage();
             haveSeparator = true;
         } else if (a == "--help" || a == "-h") return help();
+        else if (a == "--version") {
+            std::cout << "tolvane-cli " << TOLVANE_VERSION << "\n";
+            return 0;
+        }
         else if (!a.empty() && a[0] == '-' && a != "-") return usage();
         else if (script.empty()) script = a;
         else return usage();

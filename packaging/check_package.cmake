@@ -31,7 +31,10 @@ foreach(path
     ./usr/share/icons/hicolor/48x48/apps/tolvane.png
     ./usr/share/icons/hicolor/256x256/apps/tolvane.png
     ./usr/share/man/man1/tolvane.1.gz
-    ./usr/share/man/man1/tolvane-cli.1.gz)
+    ./usr/share/man/man1/tolvane-cli.1.gz
+    ./usr/share/metainfo/example.corvex_pcb.tolvane.metainfo.xml
+    ./usr/share/doc/tolvane/copyright
+    ./usr/share/doc/tolvane/changelog.gz)
   string(FIND "${listing}" " ${path}\n" at)
   if(at EQUAL -1)
     list(APPEND missing ${path})
