@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "ini_settings_key.h"
-#include "script_driver.h"
+#include "platform/ini_settings_key.h"
+#include "shell/script_driver.h"
 
 namespace {
 

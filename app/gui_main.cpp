@@ -19,17 +19,17 @@
 #include <memory>
 #include <string>
 
-#include "app.h"
-#include "catalogue.h"
-#include "command_line.h"
-#include "form_view.h"
-#include "ini_settings_key.h"
-#include "program.h"
-#include "qt_platform.h"
-#include "qt_windows.h"
-#include "repair.h"
-#include "single_instance.h"
-#include "themes.h"
+#include "app/command_line.h"
+#include "core/app.h"
+#include "core/catalogue.h"
+#include "platform/form_view.h"
+#include "platform/ini_settings_key.h"
+#include "shell/program.h"
+#include "platform/qt_platform.h"
+#include "platform/qt_windows.h"
+#include "platform/single_instance.h"
+#include "shell/repair.h"
+#include "platform/themes.h"
 
 namespace {
 

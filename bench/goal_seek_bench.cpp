@@ -5,11 +5,11 @@
 
 #include <sstream>
 
-#include "app.h"
-#include "goal_seek.h"
-#include "program.h"
-#include "script_driver.h"
-#include "selection.h"
+#include "core/app.h"
+#include "shell/goal_seek.h"
+#include "shell/program.h"
+#include "shell/script_driver.h"
+#include "shell/selection.h"
 
 namespace {
 

@@ -15,16 +15,16 @@
 #include <QTimer>
 #include <memory>
 
-#include "app.h"
-#include "catalogue.h"
-#include "form_view.h"
-#include "program.h"
-#include "qt_platform.h"
-#include "qt_windows.h"
-#include "settings.h"
-#include "tab_strip.h"
-#include "themes.h"
-#include "widgets.h"
+#include "core/app.h"
+#include "core/catalogue.h"
+#include "platform/form_view.h"
+#include "shell/program.h"
+#include "platform/qt_platform.h"
+#include "platform/qt_windows.h"
+#include "core/settings.h"
+#include "platform/tab_strip.h"
+#include "platform/themes.h"
+#include "platform/widgets.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Times a full headless recalculation and a function selection.
 #include <benchmark/benchmark.h>
 
-#include "app.h"
-#include "program.h"
-#include "script_driver.h"
-#include "selection.h"
+#include "core/app.h"
+#include "shell/program.h"
+#include "shell/script_driver.h"
+#include "shell/selection.h"
 
 #include <sstream>
 

@@ -1,8 +1,8 @@
 // The one table of the twenty program functions, in menu and tab order. A new
 // calculator puts its module into its row here.
-#include "catalogue.h"
+#include "core/catalogue.h"
 
-#include "modules.h"
+#include "calc/modules.h"
 
 namespace tv {
 

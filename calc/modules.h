@@ -1,6 +1,6 @@
 #pragma once
 // The calculator modules, one per program function that has been built.
-#include "catalogue.h"
+#include "core/catalogue.h"
 
 namespace tv {
 

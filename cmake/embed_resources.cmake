@@ -16,7 +16,7 @@ foreach(f IN LISTS files)
   math(EXPR n "${n} + 1")
 endforeach()
 set(content "// Generated from resources/ at build time; do not edit.
-#include \"resources.h\"
+#include \"core/resources.h\"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "app.h"
+#include "core/app.h"
 
 #include <cmath>
 

@@ -11,12 +11,12 @@
 #include <unordered_map>
 #include <vector>
 
-#include "catalogue.h"
-#include "form.h"
-#include "numbertext.h"
-#include "platform.h"
-#include "settings.h"
-#include "shared_controls.h"
+#include "core/catalogue.h"
+#include "core/form.h"
+#include "core/numbertext.h"
+#include "core/platform.h"
+#include "core/settings.h"
+#include "core/shared_controls.h"
 
 namespace tv {
 
@@ -112,6 +112,9 @@ public:
     // tries values the user never typed).
     void holdMessages(std::vector<std::string>* into) { heldMessages_ = into; }
     bool ask(const std::string& text, const std::string& caption) { return platform.ask(text, caption); }
+    // Opens the Program Options window over the main window; the shell
+    // installs it when the windows are built.
+    std::function<void()> showProgramOptions;
 
     // The recalculation entry point: temperatures, Tg check, compute routine.
     void Button1Click();

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-#include "functions.h"
+#include "core/functions.h"
 
 namespace tv {
 

@@ -2,7 +2,7 @@
 // The validation kit of the calculators: input corrections with their
 // message and written-back text, and result texts that never show a
 // non-finite number.
-#include "app.h"
+#include "core/app.h"
 
 namespace tv {
 

@@ -1,8 +1,8 @@
-#include "component.h"
+#include "core/component.h"
 
 #include <algorithm>
 
-#include "form.h"
+#include "core/form.h"
 
 namespace tv {
 

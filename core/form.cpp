@@ -1,10 +1,10 @@
-#include "form.h"
+#include "core/form.h"
 
 #include <cstdio>
 #include <sstream>
 
-#include "numbertext.h"
-#include "tokens.h"
+#include "core/numbertext.h"
+#include "core/tokens.h"
 
 namespace tv {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "component.h"
+#include "core/component.h"
 
 namespace tv {
 

@@ -1,6 +1,6 @@
-#include "links.h"
+#include "core/links.h"
 
-#include "app.h"
+#include "core/app.h"
 
 namespace tv {
 

@@ -8,7 +8,7 @@
 //       using Panel::Panel;
 //       TV_COMPONENT(Edit140);  // Component& Edit140, found by the name "Edit140"
 //   };
-#include "form.h"
+#include "core/form.h"
 
 namespace tv {
 

@@ -3,7 +3,7 @@
 // plane and layer groups, substrate, temperatures, units, Solve!, the
 // Information group and the status bar. Every module reaches them through
 // App::shared().
-#include "panel.h"
+#include "core/panel.h"
 
 namespace tv {
 

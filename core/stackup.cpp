@@ -1,6 +1,6 @@
-#include "stackup.h"
+#include "core/stackup.h"
 
-#include "app.h"
+#include "core/app.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "tokens.h"
+#include "core/tokens.h"
 
 namespace tv {
 

@@ -1,7 +1,7 @@
-#include "units.h"
+#include "core/units.h"
 
-#include "app.h"
-#include "stackup.h"
+#include "core/app.h"
+#include "core/stackup.h"
 
 namespace tv {
 

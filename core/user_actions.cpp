@@ -1,8 +1,8 @@
-#include "user_actions.h"
+#include "core/user_actions.h"
 
 #include <algorithm>
 
-#include "app.h"
+#include "core/app.h"
 
 namespace tv::user {
 

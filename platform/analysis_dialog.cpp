@@ -1,14 +1,14 @@
-#include "analysis_dialog.h"
+#include "platform/analysis_dialog.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <cmath>
 #include <map>
 
-#include "app.h"
-#include "form_view.h"
-#include "qt_windows.h"
-#include "widgets.h"
+#include "core/app.h"
+#include "platform/form_view.h"
+#include "platform/qt_windows.h"
+#include "platform/widgets.h"
 
 namespace tv {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis_fields.h"
-#include "platform.h"
-#include "qt_windows.h"
+#include "shell/analysis_fields.h"
+#include "core/platform.h"
+#include "platform/qt_windows.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "form_view.h"
+#include "platform/form_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,15 +21,15 @@
 #include <functional>
 #include <stdexcept>
 
-#include "app.h"
-#include "form.h"
-#include "qt_windows.h"
-#include "resources.h"
-#include "tab_order.h"
-#include "tab_strip.h"
-#include "themes.h"
-#include "user_actions.h"
-#include "widgets.h"
+#include "core/app.h"
+#include "core/form.h"
+#include "platform/qt_windows.h"
+#include "core/resources.h"
+#include "platform/tab_order.h"
+#include "platform/tab_strip.h"
+#include "platform/themes.h"
+#include "core/user_actions.h"
+#include "platform/widgets.h"
 
 namespace tv {
 

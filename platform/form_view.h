@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "component.h"
+#include "core/component.h"
 
 class QMenu;
 class QMenuBar;

@@ -1,4 +1,4 @@
-#include "goal_seek_dialog.h"
+#include "platform/goal_seek_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app.h"
-#include "goal_seek.h"
-#include "widgets.h"
+#include "core/app.h"
+#include "shell/goal_seek.h"
+#include "platform/widgets.h"
 
 namespace tv {
 

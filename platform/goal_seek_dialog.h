@@ -1,7 +1,7 @@
 #pragma once
 // Tools > Goal Seek...: the value of an input of the current calculator that
 // makes a result show a target; the answer is typed into the input.
-#include "analysis_dialog.h"
+#include "platform/analysis_dialog.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "ini_settings_key.h"
+#include "platform/ini_settings_key.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "settings.h"
+#include "core/settings.h"
 
 class QSettings;
 

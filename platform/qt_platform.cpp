@@ -1,4 +1,4 @@
-#include "qt_platform.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -17,12 +17,12 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "form_view.h"
-#include "goal_seek_dialog.h"
-#include "qt_windows.h"
-#include "sweep_dialog.h"
-#include "themes.h"
-#include "widgets.h"
+#include "platform/form_view.h"
+#include "platform/goal_seek_dialog.h"
+#include "platform/qt_windows.h"
+#include "platform/sweep_dialog.h"
+#include "platform/themes.h"
+#include "platform/widgets.h"
 
 namespace tv {
 

@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "platform.h"
+#include "core/platform.h"
 
 class QPrinter;
 class QWidget;

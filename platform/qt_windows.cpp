@@ -1,4 +1,4 @@
-#include "qt_windows.h"
+#include "platform/qt_windows.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -12,12 +12,12 @@
 #include <QSystemTrayIcon>
 #include <exception>
 
-#include "app.h"
-#include "form_view.h"
-#include "links.h"
-#include "qt_platform.h"
-#include "resources.h"
-#include "user_actions.h"
+#include "core/app.h"
+#include "platform/form_view.h"
+#include "core/links.h"
+#include "platform/qt_platform.h"
+#include "core/resources.h"
+#include "core/user_actions.h"
 
 namespace tv {
 

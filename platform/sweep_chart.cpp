@@ -1,4 +1,4 @@
-#include "sweep_chart.h"
+#include "platform/sweep_chart.h"
 
 #include <QApplication>
 #include <QGraphicsLineItem>
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <map>
 
-#include "widgets.h"
+#include "platform/widgets.h"
 
 namespace tv {
 

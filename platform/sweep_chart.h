@@ -6,8 +6,8 @@
 #include <QChartView>
 #include <vector>
 
-#include "analysis_fields.h"
-#include "goal_seek.h"
+#include "shell/analysis_fields.h"
+#include "shell/goal_seek.h"
 
 class QGraphicsLineItem;
 class QLineSeries;

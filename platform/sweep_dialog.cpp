@@ -1,4 +1,4 @@
-#include "sweep_dialog.h"
+#include "platform/sweep_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,9 +19,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app.h"
-#include "goal_seek.h"
-#include "widgets.h"
+#include "core/app.h"
+#include "shell/goal_seek.h"
+#include "platform/widgets.h"
 
 namespace tv {
 

@@ -2,8 +2,8 @@
 // Tools > Sweep...: steps an input of the current calculator between two
 // values and plots the chosen results; the table goes to the clipboard or a
 // CSV file. The window is restored after every sweep.
-#include "analysis_dialog.h"
-#include "sweep_chart.h"
+#include "platform/analysis_dialog.h"
+#include "platform/sweep_chart.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "tab_order.h"
+#include "platform/tab_order.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "tab_strip.h"
+#include "platform/tab_strip.h"
 
 #include <QMouseEvent>
 #include <QStyleOptionTab>

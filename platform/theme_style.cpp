@@ -1,4 +1,4 @@
-#include "theme_style.h"
+#include "platform/theme_style.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "themes.h"
+#include "platform/themes.h"
 
-#include "theme_style.h"
+#include "platform/theme_style.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "widgets.h"
+#include "platform/widgets.h"
 
 #include <QButtonGroup>
 #include <QImage>
@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "theme_style.h"
+#include "platform/theme_style.h"
 
 namespace tv {
 

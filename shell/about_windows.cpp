@@ -3,11 +3,11 @@
 // leaves the main window usable.
 #include <string>
 
-#include "app.h"
-#include "links.h"
-#include "outward.h"
-#include "program.h"
-#include "resources.h"
+#include "core/app.h"
+#include "core/links.h"
+#include "shell/outward.h"
+#include "shell/program.h"
+#include "core/resources.h"
 
 namespace tv {
 

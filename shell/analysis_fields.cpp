@@ -1,11 +1,11 @@
-#include "analysis_fields.h"
+#include "shell/analysis_fields.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 
-#include "app.h"
-#include "goal_seek.h"
+#include "core/app.h"
+#include "shell/goal_seek.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "goal_seek.h"
+#include "shell/goal_seek.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <limits>
 #include <optional>
 
-#include "app.h"
+#include "core/app.h"
 
 namespace tv {
 

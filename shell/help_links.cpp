@@ -1,8 +1,8 @@
 // The Help and Contact menus, the main window's logo and social pictures, the
 // options window's Help button: each opens a page through the desktop.
-#include "app.h"
-#include "links.h"
-#include "outward.h"
+#include "core/app.h"
+#include "core/links.h"
+#include "shell/outward.h"
 
 namespace tv {
 

@@ -3,15 +3,15 @@
 #include <set>
 #include <string>
 
-#include "app.h"
-#include "options_window.h"
-#include "outward.h"
-#include "program.h"
-#include "repair.h"
-#include "resources.h"
-#include "selection.h"
-#include "stackup.h"
-#include "units.h"
+#include "core/app.h"
+#include "shell/options_window.h"
+#include "shell/outward.h"
+#include "shell/program.h"
+#include "shell/repair.h"
+#include "core/resources.h"
+#include "shell/selection.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 
@@ -119,7 +119,8 @@ void buildWindows(App& app) {
 
     app.c("Exit1").onClick = [a] { a->endProgram(0); };
     app.c("Exit3").onClick = [a] { a->endProgram(0); };
-    app.c("CopperWeight1").onClick = [a] { showModalWindow(*a, "Form6"); };
+    app.showProgramOptions = [a] { showModalWindow(*a, "Form6"); };
+    app.c("CopperWeight1").onClick = app.showProgramOptions;
     app.c("ReinstallRegistryKeys1").onClick = [a] { showRepairWindow(*a); };
     app.c("Label301").onClick = [a] { showRepairWindow(*a); };
     app.c("Button3").onClick = [a] { StartupSequence(*a); };

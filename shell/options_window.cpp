@@ -1,12 +1,12 @@
 // The Program Options window's handlers.
-#include "options_window.h"
+#include "shell/options_window.h"
 
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "program.h"
-#include "stackup.h"
+#include "core/app.h"
+#include "shell/program.h"
+#include "core/stackup.h"
 
 namespace tv {
 

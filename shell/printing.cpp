@@ -1,6 +1,6 @@
 // Printing the main window and the printer set-up.
-#include "app.h"
-#include "outward.h"
+#include "core/app.h"
+#include "shell/outward.h"
 
 namespace tv {
 

@@ -1,8 +1,8 @@
-#include "repair.h"
+#include "shell/repair.h"
 
-#include "app.h"
-#include "program.h"
-#include "settings.h"
+#include "core/app.h"
+#include "shell/program.h"
+#include "core/settings.h"
 
 namespace tv {
 

@@ -1,9 +1,9 @@
 // The script driver's goal seek and sweep commands:
 //   solve INPUT RESULT TARGET
 //   sweep INPUT FROM TO STEPS RESULT... [log] [> FILE.csv]
-#include "app.h"
-#include "goal_seek.h"
-#include "script_driver.h"
+#include "core/app.h"
+#include "shell/goal_seek.h"
+#include "shell/script_driver.h"
 
 namespace tv {
 

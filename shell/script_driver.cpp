@@ -1,15 +1,15 @@
 #include <algorithm>
-#include "script_driver.h"
+#include "shell/script_driver.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
-#include "program.h"
-#include "repair.h"
-#include "tokens.h"
-#include "user_actions.h"
+#include "shell/program.h"
+#include "shell/repair.h"
+#include "core/tokens.h"
+#include "core/user_actions.h"
 
 namespace tv {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
+#include "core/app.h"
 
 namespace tv {
 

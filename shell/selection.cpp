@@ -1,10 +1,10 @@
-#include "selection.h"
+#include "shell/selection.h"
 
 #include <exception>
 #include <string>
 #include <vector>
 
-#include "app.h"
+#include "core/app.h"
 
 namespace tv {
 

@@ -2,10 +2,10 @@
 // closes, and the first recalculation runs.
 #include <cmath>
 
-#include "app.h"
-#include "program.h"
-#include "selection.h"
-#include "stackup.h"
+#include "core/app.h"
+#include "shell/program.h"
+#include "shell/selection.h"
+#include "core/stackup.h"
 
 namespace tv {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "outward.h"
+#include "core/app.h"
+#include "shell/outward.h"
 
 namespace tv {
 

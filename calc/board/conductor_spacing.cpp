@@ -1,10 +1,10 @@
 // Minimum Conductor Spacing: the IPC-2221B clearance for the selected voltage
 // range and device type; above 500 V it grows with the voltage entered.
-#include "app.h"
-#include "board/conductor_spacing_model.h"
-#include "checks.h"
-#include "modules.h"
-#include "stackup.h"
+#include "core/app.h"
+#include "calc/board/conductor_spacing_model.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
 
 namespace tv {
 

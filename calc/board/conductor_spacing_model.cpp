@@ -1,4 +1,4 @@
-#include "board/conductor_spacing_model.h"
+#include "calc/board/conductor_spacing_model.h"
 
 namespace tv::spacing {
 

@@ -1,10 +1,10 @@
 // A pair of signal vias through one reference-plane opening: odd-mode and
 // differential impedance, effective dielectric constant and the longest stub
 // that keeps its resonance away from the signal.
-#include "app.h"
-#include "checks.h"
-#include "via.h"
-#include "via_formulas.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/board/via.h"
+#include "calc/board/via_formulas.h"
 
 namespace tv::via {
 

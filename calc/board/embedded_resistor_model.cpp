@@ -1,4 +1,4 @@
-#include "board/embedded_resistor_model.h"
+#include "calc/board/embedded_resistor_model.h"
 
 #include <cmath>
 

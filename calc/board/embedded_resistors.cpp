@@ -1,12 +1,12 @@
 // Embedded Resistors: PTF resistors in the board. The rectangular processes
 // give the resistance and area of a strip; the annular type the outer
 // diameter of a ring that reaches a target resistance.
-#include "app.h"
-#include "board/embedded_resistor_model.h"
-#include "checks.h"
-#include "modules.h"
-#include "stackup.h"
-#include "units.h"
+#include "core/app.h"
+#include "calc/board/embedded_resistor_model.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 

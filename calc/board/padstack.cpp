@@ -1,11 +1,11 @@
 // Padstack Calculator: thru-hole pads with their thermal relief, BGA lands,
 // the pad between two conductors, the conductor between two BGA lands and
 // the drill for a square pin, on one set of fields.
-#include "board/padstack.h"
-#include "checks.h"
-#include "modules.h"
-#include "stackup.h"
-#include "units.h"
+#include "calc/board/padstack.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 

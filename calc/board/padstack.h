@@ -3,8 +3,8 @@
 // routine (padstack.cpp) and its layouts and selectors (padstack_layout.cpp).
 #include <string>
 
-#include "app.h"
-#include "board/padstack_model.h"
+#include "core/app.h"
+#include "calc/board/padstack_model.h"
 
 namespace tv::padstack {
 

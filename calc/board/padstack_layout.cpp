@@ -2,8 +2,8 @@
 // the BGA ball list.
 #include <initializer_list>
 
-#include "board/padstack.h"
-#include "stackup.h"
+#include "calc/board/padstack.h"
+#include "core/stackup.h"
 
 namespace tv::padstack {
 

@@ -1,4 +1,4 @@
-#include "board/padstack_model.h"
+#include "calc/board/padstack_model.h"
 
 #include <cmath>
 

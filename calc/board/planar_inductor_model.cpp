@@ -1,10 +1,10 @@
-#include "board/planar_inductor_model.h"
+#include "calc/board/planar_inductor_model.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "numbertext.h"
+#include "core/numbertext.h"
 
 namespace tv::inductor {
 

@@ -1,11 +1,11 @@
 // Planar Inductors: inductance, inner diameter and fill factor of a flat
 // spiral coil in one of four shapes (the shared layer group's items).
-#include "app.h"
-#include "board/planar_inductor_model.h"
-#include "checks.h"
-#include "modules.h"
-#include "stackup.h"
-#include "units.h"
+#include "core/app.h"
+#include "calc/board/planar_inductor_model.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 

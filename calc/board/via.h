@@ -3,8 +3,8 @@
 // the layouts (via_layout.cpp), the input checks (via_checks.cpp), the
 // single-via computation (via_single.cpp) and the differential branch
 // (differential_vias.cpp).
-#include "app.h"
-#include "panel.h"
+#include "core/app.h"
+#include "core/panel.h"
 
 namespace tv {
 

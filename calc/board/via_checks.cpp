@@ -2,9 +2,9 @@
 // names and the run goes on; the computation reads every field again
 // afterwards. Checks comparing two fields use the values as first read here,
 // so one correction does not feed the next.
-#include "app.h"
-#include "checks.h"
-#include "via.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/board/via.h"
 
 namespace tv::via {
 

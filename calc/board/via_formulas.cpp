@@ -1,4 +1,4 @@
-#include "via_formulas.h"
+#include "calc/board/via_formulas.h"
 
 #include <cmath>
 

@@ -4,10 +4,10 @@
 #include <array>
 #include <vector>
 
-#include "app.h"
-#include "stackup.h"
-#include "units.h"
-#include "via.h"
+#include "core/app.h"
+#include "core/stackup.h"
+#include "core/units.h"
+#include "calc/board/via.h"
 
 namespace tv::via {
 

@@ -1,11 +1,11 @@
 // Via properties: current, capacitance, inductance, impedance and more for the
 // three layer sets, and differential vias.
-#include "app.h"
-#include "conductor/conductor_panel.h"
-#include "conductor/ipc_charts.h"
-#include "modules.h"
-#include "stackup.h"
-#include "via.h"
+#include "core/app.h"
+#include "calc/conductor/conductor_panel.h"
+#include "calc/conductor/ipc_charts.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "calc/board/via.h"
 
 namespace tv {
 

@@ -2,11 +2,11 @@
 // resistance, power, thermal resistance and voltage drop.
 #include <cmath>
 
-#include "app.h"
-#include "conductor/ipc_charts.h"
-#include "checks.h"
-#include "via.h"
-#include "via_formulas.h"
+#include "core/app.h"
+#include "calc/conductor/ipc_charts.h"
+#include "core/checks.h"
+#include "calc/board/via.h"
+#include "calc/board/via_formulas.h"
 
 namespace tv::via {
 

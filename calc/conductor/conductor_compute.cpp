@@ -2,12 +2,12 @@
 // the conductor temperature, losses and skin depth, in mils or millimetres.
 #include <cmath>
 
-#include "app.h"
-#include "conductor/conductor_model.h"
-#include "conductor/conductor_panel.h"
-#include "conductor/ipc_charts.h"
-#include "checks.h"
-#include "stackup.h"
+#include "core/app.h"
+#include "calc/conductor/conductor_model.h"
+#include "calc/conductor/conductor_panel.h"
+#include "calc/conductor/ipc_charts.h"
+#include "core/checks.h"
+#include "core/stackup.h"
 
 namespace tv {
 

@@ -3,8 +3,8 @@
 // the options window and the units switch call.
 #include <string>
 
-#include "app.h"
-#include "panel.h"
+#include "core/app.h"
+#include "core/panel.h"
 
 namespace tv {
 

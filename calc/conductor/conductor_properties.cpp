@@ -1,13 +1,12 @@
 // Conductor properties: current or width after IPC-2152 and IPC-2221. The
 // panel's own handlers and its part of the units switch; the computation is
 // in conductor_compute.cpp.
-#include "app.h"
-#include "conductor/conductor_panel.h"
-#include "modules.h"
-#include "program.h"
-#include "stackup.h"
-#include "units.h"
-#include "conductor/ipc_charts.h"
+#include "core/app.h"
+#include "calc/conductor/conductor_panel.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
+#include "calc/conductor/ipc_charts.h"
 
 namespace tv {
 
@@ -150,7 +149,7 @@ void install(App& app) {
         a->message("This selection is only enabled for the IPC-2152 Without Modifiers and the IPC-2221 "
                    "options. See Program Options to change settings.");
     };
-    conductorPanel(app).SpeedButton3.onClick = [a] { showModalWindow(*a, "Form6"); };
+    conductorPanel(app).SpeedButton3.onClick = [a] { a->showProgramOptions(); };
 }
 
 }  // namespace

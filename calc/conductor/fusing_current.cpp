@@ -1,12 +1,12 @@
 // Fusing Current: the current that fuses a bare copper conductor of the
 // panel's width and the shared copper thickness after the given time.
-#include "app.h"
-#include "checks.h"
-#include "conductor/fusing_model.h"
-#include "conductor/ipc_charts.h"
-#include "modules.h"
-#include "stackup.h"
-#include "units.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/conductor/fusing_model.h"
+#include "calc/conductor/ipc_charts.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 

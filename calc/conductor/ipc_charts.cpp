@@ -2,7 +2,7 @@
 // the top down; a band holds every value at or above its lower edge, and the
 // last band (no edge) holds everything below, so every number (NaN too) falls
 // in exactly one band.
-#include "ipc_charts.h"
+#include "calc/conductor/ipc_charts.h"
 
 #include <cmath>
 #include <cstddef>

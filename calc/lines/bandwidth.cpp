@@ -1,12 +1,12 @@
 // Bandwidth & Max Conductor Length: from a rise time, the bandwidth, the rise
 // distance and the longest conductor after the IPC-2251 rule and after a
 // fraction of the wavelength; from a frequency, the wavelength method alone.
-#include "app.h"
-#include "checks.h"
-#include "lines/bandwidth_model.h"
-#include "links.h"
-#include "modules.h"
-#include "stackup.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/lines/bandwidth_model.h"
+#include "core/links.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "lines/bandwidth_model.h"
+#include "calc/lines/bandwidth_model.h"
 
 #include <cmath>
 #include <limits>

@@ -5,15 +5,15 @@
 #include <cmath>
 #include <string>
 
-#include "app.h"
-#include "checks.h"
-#include "lines/impedance_model.h"
-#include "lines/line_helpers.h"
-#include "lines/microstrip_model.h"
-#include "lines/stripline_model.h"
-#include "modules.h"
-#include "stackup.h"
-#include "units.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/lines/impedance_model.h"
+#include "calc/lines/line_helpers.h"
+#include "calc/lines/microstrip_model.h"
+#include "calc/lines/stripline_model.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 

@@ -1,12 +1,12 @@
 // Crosstalk Calculator: the coupling between two parallel conductors over one
 // plane (Microstrip) or between two planes (Stripline), as a coefficient in
 // decibels and as the voltage coupled onto the quiet conductor.
-#include "app.h"
-#include "checks.h"
-#include "lines/crosstalk_model.h"
-#include "modules.h"
-#include "stackup.h"
-#include "units.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/lines/crosstalk_model.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 

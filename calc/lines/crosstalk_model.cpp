@@ -1,4 +1,4 @@
-#include "lines/crosstalk_model.h"
+#include "calc/lines/crosstalk_model.h"
 
 #include <cmath>
 #include <limits>

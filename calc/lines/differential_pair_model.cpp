@@ -1,9 +1,9 @@
-#include "lines/differential_pair_model.h"
+#include "calc/lines/differential_pair_model.h"
 
 #include <cmath>
 #include <limits>
 
-#include "lines/stripline_model.h"
+#include "calc/lines/stripline_model.h"
 
 namespace tv::lines {
 

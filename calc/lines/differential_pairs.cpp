@@ -3,12 +3,12 @@
 // around the differential impedance and whether the target lies inside it.
 #include <cmath>
 
-#include "app.h"
-#include "checks.h"
-#include "lines/differential_pair_model.h"
-#include "modules.h"
-#include "stackup.h"
-#include "units.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/lines/differential_pair_model.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 

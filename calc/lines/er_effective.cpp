@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <string>
 
-#include "app.h"
-#include "links.h"
-#include "checks.h"
-#include "lines/line_helpers.h"
-#include "lines/microstrip_model.h"
-#include "modules.h"
-#include "stackup.h"
-#include "units.h"
+#include "core/app.h"
+#include "core/links.h"
+#include "core/checks.h"
+#include "calc/lines/line_helpers.h"
+#include "calc/lines/microstrip_model.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "lines/impedance_model.h"
+#include "calc/lines/impedance_model.h"
 
 #include <cmath>
 #include <limits>

@@ -2,7 +2,7 @@
 // Small pieces the transmission-line panels share.
 #include <string>
 
-#include "app.h"
+#include "core/app.h"
 
 namespace tv::lines {
 

@@ -1,4 +1,4 @@
-#include "lines/microstrip_model.h"
+#include "calc/lines/microstrip_model.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "lines/stripline_model.h"
+#include "calc/lines/stripline_model.h"
 
 #include <cmath>
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "links.h"
-#include "checks.h"
-#include "lines/line_helpers.h"
-#include "modules.h"
-#include "stackup.h"
+#include "core/app.h"
+#include "core/links.h"
+#include "core/checks.h"
+#include "calc/lines/line_helpers.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
 
 namespace tv {
 

@@ -2,12 +2,12 @@
 // recalculation, and four links to reference pages.
 #include <cmath>
 
-#include "app.h"
-#include "checks.h"
-#include "modules.h"
-#include "reference/conversion_model.h"
-#include "stackup.h"
-#include "units.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "calc/reference/conversion_model.h"
+#include "core/stackup.h"
+#include "core/units.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "reference/conversion_model.h"
+#include "calc/reference/conversion_model.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
 // Mechanical Info: a wire-gauge look-up beside fixed drill and screw-thread
 // charts; the units switch chooses the thread chart.
-#include "app.h"
-#include "checks.h"
-#include "modules.h"
-#include "reference/reference_charts.h"
-#include "reference/wire_gauge.h"
-#include "stackup.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "calc/reference/reference_charts.h"
+#include "calc/reference/wire_gauge.h"
+#include "core/stackup.h"
 
 namespace tv {
 

@@ -1,5 +1,5 @@
 // The published figures of the mechanical reference charts.
-#include "reference/reference_charts.h"
+#include "calc/reference/reference_charts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "numbertext.h"
+#include "core/numbertext.h"
 
 namespace tv {
 

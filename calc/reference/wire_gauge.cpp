@@ -1,7 +1,7 @@
 // The wire-gauge table and its look-up.
-#include "reference/wire_gauge.h"
+#include "calc/reference/wire_gauge.h"
 
-#include "numbertext.h"
+#include "core/numbertext.h"
 
 namespace tv {
 

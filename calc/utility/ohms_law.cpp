@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app.h"
-#include "checks.h"
-#include "modules.h"
-#include "utility/ohms_law_model.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "calc/utility/ohms_law_model.h"
 
 namespace tv {
 

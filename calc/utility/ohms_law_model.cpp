@@ -1,4 +1,4 @@
-#include "utility/ohms_law_model.h"
+#include "calc/utility/ohms_law_model.h"
 
 #include <cmath>
 

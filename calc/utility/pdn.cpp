@@ -3,12 +3,12 @@
 // (with the shared Er) and its reactance at a frequency.
 #include <cmath>
 
-#include "app.h"
-#include "checks.h"
-#include "modules.h"
-#include "stackup.h"
-#include "units.h"
-#include "utility/pdn_model.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "core/stackup.h"
+#include "core/units.h"
+#include "calc/utility/pdn_model.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "utility/pdn_model.h"
+#include "calc/utility/pdn_model.h"
 
 #include <cmath>
 

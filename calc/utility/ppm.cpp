@@ -1,10 +1,10 @@
 // PPM Calculator: a frequency tolerance in parts per million and the band it
 // allows, and the tolerance of a given maximum frequency. Both converters run
 // on every recalculation.
-#include "app.h"
-#include "checks.h"
-#include "modules.h"
-#include "utility/ppm_model.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "calc/utility/ppm_model.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "utility/ppm_model.h"
+#include "calc/utility/ppm_model.h"
 
 namespace tv::ppm {
 

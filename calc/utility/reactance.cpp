@@ -3,10 +3,10 @@
 #include <array>
 #include <cmath>
 
-#include "app.h"
-#include "checks.h"
-#include "modules.h"
-#include "utility/reactance_model.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "calc/utility/reactance_model.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "utility/reactance_model.h"
+#include "calc/utility/reactance_model.h"
 
 #include <cmath>
 

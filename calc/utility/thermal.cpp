@@ -1,10 +1,10 @@
 // Thermal Management: the junction temperature of a device and the
 // temperature reached with a heat sink, from a thermal resistance and a power
 // above the shared ambient temperature.
-#include "app.h"
-#include "checks.h"
-#include "modules.h"
-#include "utility/thermal_model.h"
+#include "core/app.h"
+#include "core/checks.h"
+#include "calc/modules.h"
+#include "calc/utility/thermal_model.h"
 
 namespace tv {
 

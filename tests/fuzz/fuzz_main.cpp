@@ -31,8 +31,8 @@
 #include <string>
 #include <vector>
 
-#include "ini_settings_key.h"
-#include "script_driver.h"
+#include "platform/ini_settings_key.h"
+#include "shell/script_driver.h"
 #include "script_generator.h"
 
 namespace fs = std::filesystem;

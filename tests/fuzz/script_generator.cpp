@@ -4,10 +4,10 @@
 #include <sstream>
 #include <utility>
 
-#include "app.h"
-#include "script_driver.h"
-#include "settings.h"
-#include "tokens.h"
+#include "core/app.h"
+#include "shell/script_driver.h"
+#include "core/settings.h"
+#include "core/tokens.h"
 
 namespace tvfuzz {
 

@@ -19,9 +19,9 @@
 #include <cmath>
 #include <functional>
 
-#include "goal_seek_dialog.h"
+#include "platform/goal_seek_dialog.h"
 #include "program_fixture.h"
-#include "sweep_dialog.h"
+#include "platform/sweep_dialog.h"
 
 namespace {
 

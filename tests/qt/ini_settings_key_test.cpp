@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
-#include "ini_settings_key.h"
+#include "platform/ini_settings_key.h"
 
 using namespace tv;
 

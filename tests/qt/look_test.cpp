@@ -8,9 +8,9 @@
 #include <QStyleOptionButton>
 
 #include "program_fixture.h"
-#include "tab_order.h"
-#include "tab_strip.h"
-#include "widgets.h"
+#include "platform/tab_order.h"
+#include "platform/tab_strip.h"
+#include "platform/widgets.h"
 
 namespace {
 

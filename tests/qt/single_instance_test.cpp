@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "program_fixture.h"
-#include "single_instance.h"
+#include "platform/single_instance.h"
 
 namespace {
 

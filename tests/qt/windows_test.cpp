@@ -19,8 +19,8 @@
 #include <memory>
 
 #include "program_fixture.h"
-#include "tab_strip.h"
-#include "widgets.h"
+#include "platform/tab_strip.h"
+#include "platform/widgets.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <cmath>
 
-#include "analysis_fields.h"
+#include "shell/analysis_fields.h"
 #include "app_fixture.h"
-#include "goal_seek.h"
-#include "selection.h"
-#include "user_actions.h"
+#include "shell/goal_seek.h"
+#include "shell/selection.h"
+#include "core/user_actions.h"
 
 using namespace tv;
 

@@ -2,9 +2,9 @@
 // A headless Tolvane on an in-memory settings key, started as the GUI starts.
 #include <sstream>
 
-#include "app.h"
-#include "program.h"
-#include "script_driver.h"
+#include "core/app.h"
+#include "shell/program.h"
+#include "shell/script_driver.h"
 
 struct HeadlessApp {
     std::ostringstream out;

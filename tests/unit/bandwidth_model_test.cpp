@@ -1,5 +1,5 @@
 // Bandwidth, rise distance and maximum conductor lengths on their own.
-#include "lines/bandwidth_model.h"
+#include "calc/lines/bandwidth_model.h"
 
 #include <gtest/gtest.h>
 

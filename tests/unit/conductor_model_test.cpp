@@ -1,9 +1,9 @@
 // The conductor formulas against numbers worked by hand.
-#include "conductor/conductor_model.h"
+#include "calc/conductor/conductor_model.h"
 
 #include <gtest/gtest.h>
 
-#include "conductor/fusing_model.h"
+#include "calc/conductor/fusing_model.h"
 
 using namespace tv;
 

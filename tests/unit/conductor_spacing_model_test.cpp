@@ -1,5 +1,5 @@
 // The IPC-2221B clearance table and its line above 500 V.
-#include "board/conductor_spacing_model.h"
+#include "calc/board/conductor_spacing_model.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app_fixture.h"
-#include "numbertext.h"
+#include "core/numbertext.h"
 
 using namespace tv;
 

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "numbertext.h"
-#include "reference/conversion_model.h"
+#include "core/numbertext.h"
+#include "calc/reference/conversion_model.h"
 
 using namespace tv;
 

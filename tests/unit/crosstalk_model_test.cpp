@@ -1,5 +1,5 @@
 // The crosstalk coefficient and coupled voltage on their own.
-#include "lines/crosstalk_model.h"
+#include "calc/lines/crosstalk_model.h"
 
 #include <gtest/gtest.h>
 

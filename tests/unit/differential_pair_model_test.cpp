@@ -1,5 +1,5 @@
 // The differential pair impedances on their own.
-#include "lines/differential_pair_model.h"
+#include "calc/lines/differential_pair_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Rectangular and annular embedded resistors.
-#include "board/embedded_resistor_model.h"
+#include "calc/board/embedded_resistor_model.h"
 
 #include <gtest/gtest.h>
 

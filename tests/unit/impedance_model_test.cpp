@@ -1,6 +1,6 @@
 // The IPC-2141 and coplanar formulas of the conductor impedance calculator,
 // against the default line (W 5, H/H1 10, H2/C/G 8 mils, T 0.7 mils, Er 4.6).
-#include "lines/impedance_model.h"
+#include "calc/lines/impedance_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "conductor/ipc_charts.h"
+#include "calc/conductor/ipc_charts.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <utility>
 
-#include "lines/microstrip_model.h"
-#include "lines/stripline_model.h"
+#include "calc/lines/microstrip_model.h"
+#include "calc/lines/stripline_model.h"
 
 using namespace tv::lines;
 

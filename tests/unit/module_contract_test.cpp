@@ -4,11 +4,11 @@
 
 #include <sstream>
 
-#include "app.h"
-#include "modules.h"
-#include "panel.h"
-#include "program.h"
-#include "script_driver.h"
+#include "core/app.h"
+#include "calc/modules.h"
+#include "core/panel.h"
+#include "shell/program.h"
+#include "shell/script_driver.h"
 
 using namespace tv;
 

@@ -1,4 +1,4 @@
-#include "numbertext.h"
+#include "core/numbertext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Padstack formulas and tables.
-#include "board/padstack_model.h"
+#include "calc/board/padstack_model.h"
 
 #include <gtest/gtest.h>
 

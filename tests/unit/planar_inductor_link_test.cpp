@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
-#include "user_actions.h"
+#include "core/user_actions.h"
 
 TEST(PlanarInductorLink, HoverColoursAndOpensThePaper) {
     HeadlessApp h;

@@ -1,11 +1,11 @@
 // The modified Wheeler expression for planar spiral inductors.
-#include "board/planar_inductor_model.h"
+#include "calc/board/planar_inductor_model.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "numbertext.h"
+#include "core/numbertext.h"
 
 using namespace tv::inductor;
 

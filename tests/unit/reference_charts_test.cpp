@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "numbertext.h"
-#include "reference/reference_charts.h"
-#include "reference/wire_gauge.h"
+#include "core/numbertext.h"
+#include "calc/reference/reference_charts.h"
+#include "calc/reference/wire_gauge.h"
 
 using namespace tv;
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "app_fixture.h"
-#include "repair.h"
-#include "user_actions.h"
+#include "shell/repair.h"
+#include "core/user_actions.h"
 
 using namespace tv;
 

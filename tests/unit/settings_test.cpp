@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
-#include "selection.h"
+#include "shell/selection.h"
 
 using namespace tv;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
-#include "stackup.h"
+#include "core/stackup.h"
 
 using namespace tv;
 

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <vector>
 
-#include "utility/ohms_law_model.h"
-#include "utility/pdn_model.h"
-#include "utility/ppm_model.h"
-#include "utility/reactance_model.h"
-#include "utility/thermal_model.h"
+#include "calc/utility/ohms_law_model.h"
+#include "calc/utility/pdn_model.h"
+#include "calc/utility/ppm_model.h"
+#include "calc/utility/reactance_model.h"
+#include "calc/utility/thermal_model.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The via field quantities and the differential-via model on their own.
-#include "board/via_formulas.h"
+#include "calc/board/via_formulas.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "board/via.h"
+#include "calc/board/via.h"
 
 using namespace tv::via;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "form.h"
-#include "resources.h"
+#include "core/form.h"
+#include "core/resources.h"
 
 using namespace tv;
 
