@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The fuzz test. Builds tolvane-cli and the fuzzer in the instrumented build
 # (build-asan/, scripts/build.sh --sanitize), runs every scenario and the
-# settings kill check on it, then random scripts (tests/fuzz): any sanitizer report, crash,
-# hang or internal error fails it, and the smallest script that still fails is
-# printed and saved in fuzz-failure/.
+# settings kill check on it, then random scripts (tests/fuzz): any sanitizer
+# report, crash, hang or internal error fails it, and the smallest script that
+# still fails is printed and saved in fuzz-failure/.
 #
 #   scripts/fuzz.sh [--minutes N | --seconds N] [--seed N] [--jobs N] [--no-scenarios]
 #   scripts/fuzz.sh --ci      seed 1 for 150 seconds (scripts/test.sh runs it after
