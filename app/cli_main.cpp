@@ -14,7 +14,8 @@ namespace {
 
 const char* kUsage =
     "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [--strict] [SCRIPT]\n"
-    "       tolvane-cli field TYPE key=value ... [--json]\n";
+    "       tolvane-cli field TYPE key=value ... [--json]\n"
+    "       tolvane-cli --help | --version\n";
 
 int usage() {
     std::cerr << kUsage;
@@ -26,9 +27,11 @@ int help() {
               << "\nRuns Tolvane's calculators without a window: the commands of SCRIPT (or\n"
                  "standard input), one per line, e.g. \"set Edit15 12\", \"enter Edit15\", \"show Edit17\".\n\n"
                  "  --settings FILE   keep the settings in this INI file (default: in memory)\n"
+                 "  --never-installed a missing settings FILE stays never installed (no defaults)\n"
                  "  --decimal SEP     the user's decimal separator: point, comma or other\n"
                  "  --strict          a message left unchecked by expect-message at the end fails\n"
-                 "  --help            show this help\n\n"
+                 "  --help            show this help\n"
+                 "  --version         show the version\n\n"
                  "The field form solves one line cross-section with the field solver, e.g.\n"
                  "\"tolvane-cli field microstrip w=5 h=10 t=2.1 er=4.6\" (lengths in mils, or with\n"
                  "a unit: 0.1mm).\n\n"
@@ -60,6 +63,10 @@ int main(int argc, char** argv) {
             else return usage();
             haveSeparator = true;
         } else if (a == "--help" || a == "-h") return help();
+        else if (a == "--version") {
+            std::cout << "tolvane-cli " << TOLVANE_VERSION << "\n";
+            return 0;
+        }
         else if (!a.empty() && a[0] == '-' && a != "-") return usage();
         else if (script.empty()) script = a;
         else return usage();

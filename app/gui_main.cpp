@@ -1,20 +1,25 @@
 // tolvane: the desktop program. Builds the window model, realises it with Qt
 // widgets, runs the start-up sequence with its splash, then the event loop.
 //
-//   tolvane [--screenshot FILE]
+//   tolvane [--new-instance] [--screenshot FILE]
 //   tolvane --help | --version
 //
+// The options are read before the toolkit starts (app/command_line.h). A
+// start while the program runs already brings its window to the front and
+// ends, unless --new-instance is given.
 // --screenshot FILE saves the main window as a PNG once start-up is done and
 // ends the program (for checking the look on a virtual display); messages on
-// the way are printed and answered with OK.
+// the way are printed and answered with OK. It always runs a window of its own.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <string>
 
+#include "app/command_line.h"
 #include "core/app.h"
 #include "core/catalogue.h"
 #include "platform/form_view.h"
@@ -22,6 +27,7 @@
 #include "shell/program.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_windows.h"
+#include "platform/single_instance.h"
 #include "shell/repair.h"
 #include "platform/themes.h"
 #include "platform/window_fit.h"
@@ -30,49 +36,44 @@ namespace {
 
 const char* kTitle = "Corvex PCB Design Vurivav";
 
-const char* kUsage = "usage: tolvane [--screenshot FILE]\n       tolvane --help | --version\n";
-
-int usage() {
-    std::fputs(kUsage, stderr);
-    return 2;
-}
-
-// Answered before any window exists, so that they work without a display.
-bool answeredAtOnce(int argc, char** argv) {
-    if (argc != 2) return false;
-    std::string a = argv[1];
-    if (a == "--help" || a == "-h") {
-        std::printf("%s\n"
-                    "Tolvane, the engineering calculator for PCB designers.\n\n"
-                    "  --screenshot FILE  save the main window as a PNG once started, then end\n"
-                    "  --help             show this help\n"
-                    "  --version          show the version\n\n"
-                    "Settings: ~/.config/Corvex PCB Design, Inc./Tolvane.ini. See tolvane(1).\n",
-                    kUsage);
-        return true;
+// Brings the main window to the front, not minimised, and with it the
+// window that holds it (the options window, a message), which takes the input.
+void toFront(QWidget& main) {
+    for (QWidget* w : {&main, QApplication::activeModalWidget()}) {
+        if (!w || !w->isVisible()) continue;
+        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        w->raise();
+        w->activateWindow();
     }
-    if (a == "--version") {
-        std::printf("tolvane 7.13\n");
-        return true;
-    }
-    return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (answeredAtOnce(argc, argv)) return 0;
+    // Answered before the toolkit starts, so that they work without a display.
+    const tv::GuiCommandLine options = tv::parseGuiCommandLine(argc, argv);
+    switch (options.action) {
+    case tv::GuiCommandLine::Action::Help: std::fputs(tv::guiHelp().c_str(), stdout); return 0;
+    case tv::GuiCommandLine::Action::Version: std::fputs(tv::guiVersion().c_str(), stdout); return 0;
+    case tv::GuiCommandLine::Action::Usage:
+        std::fprintf(stderr, "tolvane: %s\n%s", options.error.c_str(), tv::kGuiUsage);
+        return 2;
+    case tv::GuiCommandLine::Action::Run: break;
+    }
+
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("Tolvane");
     QGuiApplication::setDesktopFileName("tolvane");
     QApplication::setOrganizationName("Corvex PCB Design, Inc.");
-    QApplication::setApplicationVersion("7.13");
+    QApplication::setApplicationVersion(TOLVANE_VERSION);
+    const QString screenshot = QString::fromLocal8Bit(options.screenshot.c_str());
 
-    QString screenshot;
-    QStringList args = QApplication::arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args[i] == "--screenshot" && i + 1 < args.size()) screenshot = args[++i];
-        else return usage();
+    // One program per user and display: a running one comes to the front.
+    std::unique_ptr<tv::SingleInstance> instance;
+    if (!options.newInstance && screenshot.isEmpty()) {
+        instance = std::make_unique<tv::SingleInstance>();
+        if (instance->activateRunning()) return 0;
+        instance->listen();
     }
 
     // Unattended screenshots: message boxes are printed and answered at once.
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
         platform.attach(windows.get());
         if (screenshot.isEmpty()) windows->rememberPositionIn(tv::windowPositionPath());
         windows->showMain();
+        if (instance) instance->onActivate = [&windows] { toFront(windows->main()); };
         tv::StartupSequence(app);
     } catch (const std::exception& e) {
         platform.attach(nullptr);

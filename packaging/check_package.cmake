@@ -33,7 +33,10 @@ foreach(path
     ./usr/share/man/man1/tolvane.1.gz
     ./usr/share/man/man1/tolvane-cli.1.gz
     ./usr/share/tolvane/EULA.pdf
-    ./usr/share/tolvane/tolvane-help.html)
+    ./usr/share/tolvane/tolvane-help.html
+    ./usr/share/metainfo/example.corvex_pcb.tolvane.metainfo.xml
+    ./usr/share/doc/tolvane/copyright
+    ./usr/share/doc/tolvane/changelog.gz)
   string(FIND "${listing}" " ${path}\n" at)
   if(at EQUAL -1)
     list(APPEND missing ${path})

@@ -1,7 +1,30 @@
 #!/usr/bin/env bash
-# Configures and builds Tolvane in build/ (after installing what is missing).
+# Configures and builds Tolvane (after installing what is missing), with ccache
+# when it is installed.
+#
+#   scripts/build.sh [TARGET...]             the release build in build/
+#   scripts/build.sh --sanitize [TARGET...]  the instrumented build in build-asan/
+#
+# Without targets it builds everything: programs, tests, benchmarks, package
+# files. The instrumented build (AddressSanitizer and UndefinedBehavior-
+# Sanitizer, -O1, line tables for the reports) is the one scripts/test.sh and
+# scripts/fuzz.sh run; the release build is for running, packaging and the
+# benchmarks' timings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+dir=build
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = --sanitize ]; then
+  shift
+  dir=build-asan
+  options+=(-DTOLVANE_SANITIZE=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1")
+fi
 ./scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build build -j"$(nproc)"
+if command -v ccache > /dev/null; then
+  options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$PWD"
+fi
+cmake -S . -B "$dir" "${options[@]}" > /dev/null
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$dir" -j"$(nproc)" "${targets[@]}"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Tolvane needs to build, run and test.
+# Installs the Debian 12 packages Tolvane needs to build, run and test, and
+# any further packages named as arguments (scripts/package.sh adds lintian).
 # Only missing packages are installed; run as root or with sudo available.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config libasan8 libubsan1
+  ccache     # the builds use it when it is there
   qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
   # the sweep's plot; the charts' CMake package looks for the OpenGL one
   qt6-charts-dev libqt6opengl6-dev
@@ -12,6 +14,9 @@ packages=(
   fonts-liberation2 xvfb xauth
   file  # the Debian package build reads the programs' types with it
   poppler-utils  # the print test looks at the printed page
+  dpkg-dev   # the hardening flags and the package's dependencies
+  appstream  # checks the AppStream metainfo
+  "$@"
 )
 missing=()
 for p in "${packages[@]}"; do
