@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# The one-shot commands of tolvane-cli (list, describe, calc, solve, sweep) as
+# a script or a Makefile uses them: their output forms, and an exit status
+# that tells a clean calculation (0) from a message, a result without a
+# number, a target out of reach or a file not written (1) and a usage error
+# (2), with the reason on standard error.
+#
+#   oneshot_cli_check.sh TOLVANE_CLI WORK_DIR
+set -uo pipefail
+cli=$(realpath "$1")
+work=$2
+rm -rf "$work" && mkdir -p "$work" || exit 1
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# run EXPECTED_STATUS ARGS...: runs the command; its output in $out and $err.
+run() {
+  local expected=$1
+  shift
+  out=$("$cli" "$@" 2>"$work/err")
+  local status=$?
+  err=$(cat "$work/err")
+  [ $status -eq "$expected" ] || fail "tolvane-cli $*: exit status $status, expected $expected (stderr: $err)"
+}
+
+# Discovery.
+run 0 list
+for id in conductor-impedance differential-pairs via ohms-law; do
+  grep -q "^$id " <<<"$out" || fail "list lacks $id"
+done
+grep -q "^  type: microstrip embedded-microstrip" <<<"$out" || fail "list lacks the impedance types: $out"
+run 0 describe differential-pairs
+grep -q "^zdiff  *Zdifferential  *Ohms" <<<"$out" || fail "describe differential-pairs lacks zdiff: $out"
+grep -q "^width  *Conductor Width (W)  *mils  *mm  *10  *yes" <<<"$out" || fail "describe: width row: $out"
+run 0 describe conductor-impedance type=stripline
+grep -q "^height2 .* no$" <<<"$out" || fail "height2 belongs to the stripline: $out"
+grep -q "stripline\* (Stripline)" <<<"$out" || fail "the chosen type is not marked: $out"
+run 0 --version
+grep -q "^tolvane-cli [0-9]" <<<"$out" || fail "--version: $out"
+run 0 --help
+for cmd in list describe calc solve sweep field; do
+  grep -q "tolvane-cli $cmd" <<<"$out" || fail "--help lacks $cmd"
+done
+
+# calc: the window's figure, at full precision and as shown; a length with
+# a unit reads in the field's unit; metric units give the same line.
+run 0 calc conductor-impedance type=microstrip width=0.127mm --json
+grep -q '"z0": {"value": 83\.6096[0-9]*, "text": "83.6097 Ohms"' <<<"$out" || fail "calc --json: $out"
+grep -q '"messages": \[\]' <<<"$out" || fail "calc --json messages: $out"
+[ -z "$err" ] || fail "a clean calc wrote to stderr: $err"
+run 0 calc conductor-impedance type=microstrip width=5
+grep -qx "z0 = 83.6097 Ohms" <<<"$out" || fail "calc lines: $out"
+grep -qx "er_effective = 2.9022" <<<"$out" || fail "calc lines: $out"
+run 0 calc conductor-impedance width=0.127 --units metric
+grep -qx "z0 = 83\.6[0-9]* Ohms" <<<"$out" || fail "calc in metric: $out"
+grep -qx "delay = .* ps/cm" <<<"$out" || fail "metric delay: $out"
+run 0 calc conductor-impedance width=5 --csv
+[ "$(head -1 <<<"$out")" = "Zo (Ohms),Lo (nH/in),Co (pF/in),Tpd (ps/in),Er Effective" ] || fail "csv header: $out"
+grep -q "^83\.6096[0-9]*,12\.07" <<<"$(sed -n 2p <<<"$out")" || fail "csv row: $out"
+run 0 calc ohms-law solve=amps circuit=r-series volts_in=12 ohms_in=4
+grep -qx "amps = 3.000 Amps" <<<"$out" || fail "ohms-law amps: $out"
+grep -q "^series_r1_drop = " <<<"$out" || fail "the series tab's results: $out"
+
+# Exit status 1: a message (on stderr, and in the JSON), a result without a
+# number.
+run 1 calc conductor-impedance type=microstrip width=abc
+grep -q "^message: 'abc' is not a valid floating point value" <<<"$err" || fail "width=abc: $err"
+grep -qx "z0 = ? (not recalculated)" <<<"$out" || fail "width=abc shows an old result: $out"
+run 1 calc conductor-impedance width=abc --json
+grep -q '"z0": {"value": null' <<<"$out" || fail "width=abc JSON value: $out"
+grep -q "\"messages\": \[\"'abc' is not" <<<"$out" || fail "width=abc JSON messages: $out"
+run 1 calc conductor-impedance width=0
+grep -q "^message: Conductor width cannot be less" <<<"$err" || fail "width=0: $err"
+
+# Usage errors: status 2, the reason on stderr, nothing on stdout.
+while IFS='|' read -r args message; do
+  run 2 $args
+  [ -z "$out" ] || fail "$args printed: $out"
+  grep -qF -- "$message" <<<"$err" || fail "$args: '$err' lacks '$message'"
+done <<'USAGE'
+calc|calc takes one calculator
+calc nosuch|unknown calculator 'nosuch'
+calc conductor-impedance type=coax|unknown type 'coax'
+calc conductor-impedance colour=red|unknown input 'colour'
+calc conductor-impedance z0=50|'z0' is a result
+calc conductor-impedance type=microstrip height2=5|'height2' is not an input of conductor-impedance type=microstrip
+calc conductor-impedance --units furlongs|--units takes imperial or metric
+calc conductor-impedance --frob|unknown option --frob
+calc conductor-impedance -o x.csv|calc takes no option -o
+describe|describe takes one calculator
+solve conductor-impedance width z0|solve takes
+solve conductor-impedance width nosuch 50|'nosuch' is not a result
+solve conductor-impedance width z0 fifty|TARGET 'fifty' is not a number
+sweep conductor-impedance width 2 20 0 z0|1 to 100000 steps
+sweep conductor-impedance width -1 20 9 z0 --log|logarithmic sweep needs two ends
+sweep conductor-impedance z0 2 20 9 width|'z0' is not an input
+USAGE
+
+# solve: the answer as typed, and the result it shows; a target out of reach
+# is status 1 with the nearest result on stderr.
+run 0 solve conductor-impedance width z0 50 type=microstrip
+grep -qx "width = [0-9.]* mils" <<<"$out" || fail "solve input line: $out"
+grep -qx "z0 = 50.0000 Ohms" <<<"$out" || fail "solve result line: $out"
+run 0 solve conductor-impedance Edit67 Edit70 60
+grep -qx "z0 = 60.0000 Ohms" <<<"$out" || fail "solve by designer names: $out"
+run 1 solve conductor-impedance width z0 -5
+grep -q "No value of width gives -5" <<<"$err" || fail "unreachable target: $err"
+[ -z "$out" ] || fail "an unreached target printed: $out"
+
+# sweep: plain CSV on stdout, headed by captions with units; a file written
+# whole; a file that cannot be written is status 1 naming it.
+run 0 sweep conductor-impedance width 2 20 9 z0 delay
+[ "$(head -1 <<<"$out")" = "Conductor Width (W) (mils),Zo (Ohms),Tpd (ps/in)" ] || fail "sweep header: $out"
+[ "$(wc -l <<<"$out")" -eq 11 ] || fail "sweep rows: $out"
+grep -q "^2,105\.9" <<<"$out" || fail "sweep first row: $out"
+grep -q "sweep:" <<<"$out" && fail "one-shot sweep lines carry the script prefix: $out"
+run 0 sweep conductor-impedance width 2 20 9 z0 -o "$work/z0.csv"
+[ "$(wc -l <"$work/z0.csv")" -eq 11 ] || fail "sweep file: $(cat "$work/z0.csv")"
+[ -z "$out" ] || fail "a sweep into a file printed: $out"
+run 1 sweep conductor-impedance width 2 20 9 z0 -o /nonexistent/x.csv
+grep -q "cannot write /nonexistent/x.csv: " <<<"$err" || fail "unwritable file: $err"
+run 0 sweep conductor-impedance width 1 100 2 z0 --log
+grep -q "^10," <<<"$out" || fail "log sweep middle step: $out"
+
+# A Makefile: a failed calculation stops the build and leaves no file.
+cat >"$work/Makefile" <<MAKE
+.DELETE_ON_ERROR:
+all: good.json bad.json
+good.json:
+	"$cli" calc conductor-impedance width=5 --json > \$@
+bad.json: good.json
+	"$cli" calc conductor-impedance width=abc --json > \$@
+MAKE
+(cd "$work" && make -s -f Makefile >make.out 2>&1)
+status=$?
+[ $status -ne 0 ] || fail "make went on after a failed calculation"
+[ -s "$work/good.json" ] || fail "make did not write good.json"
+[ ! -e "$work/bad.json" ] || fail "make kept bad.json"
+grep -q "'abc' is not a valid" "$work/make.out" || fail "make output lacks the message: $(cat "$work/make.out")"
+
+[ $failures -eq 0 ] && echo "one-shot commands: all checks passed"
+exit $((failures > 0))
