@@ -262,12 +262,13 @@ int solve(const Request& r, std::ostream& out, std::ostream& err) {
     const AnalysisField in = s.input(r.words[1]);
     const AnalysisField res = s.result(r.words[2]);
     const double target = number(app, "TARGET", r.words[3]);
+    // Values that raise a message leave nothing to search from.
+    if (!s.messages().empty()) return finish(s, err, true);
     SolveOutcome o;
     app.userAction([&] { o = goalSeek(app, *in.component, *res.component, target, in.field->id); });
     if (!o.found) {
-        err << "tolvane-cli: " << o.message << "\n";
-        finish(s, err, true);
-        return 1;
+        if (!o.message.empty()) err << "tolvane-cli: " << o.message << "\n";
+        return finish(s, err, true);
     }
     const std::string unit = in.unit.empty() ? "" : " " + in.unit;
     out << in.field->id << " = " << in.component->text() << unit << "\n";
@@ -300,6 +301,7 @@ int sweepCommand(const Request& r, std::ostream& out, std::ostream& err) {
         results.push_back(f.component);
         labels.push_back(f.label());
     }
+    if (!s.messages().empty()) return finish(s, err, true);
     // A file that cannot be written is refused before the sweep runs.
     if (r.file) {
         if (std::string why = unwritableTarget(*r.file); !why.empty()) {

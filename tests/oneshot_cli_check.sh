@@ -106,6 +106,8 @@ grep -qx "z0 = 60.0000 Ohms" <<<"$out" || fail "solve by designer names: $out"
 run 1 solve conductor-impedance width z0 -5
 grep -q "No value of width gives -5" <<<"$err" || fail "unreachable target: $err"
 [ -z "$out" ] || fail "an unreached target printed: $out"
+run 1 solve conductor-impedance width z0 50 width=abc
+[ "$(grep -c "^message: 'abc' is not" <<<"$err")" -eq 1 ] || fail "solve from an unreadable width: $err"
 
 # sweep: plain CSV on stdout, headed by captions with units; a file written
 # whole; a file that cannot be written is status 1 naming it.
@@ -121,6 +123,14 @@ run 1 sweep conductor-impedance width 2 20 9 z0 -o /nonexistent/x.csv
 grep -q "cannot write /nonexistent/x.csv: " <<<"$err" || fail "unwritable file: $err"
 run 0 sweep conductor-impedance width 1 100 2 z0 --log
 grep -q "^10," <<<"$out" || fail "log sweep middle step: $out"
+
+# A script's sweep file is headed as the one-shot sweep's, by captions with
+# units; the script's own lines keep the names given.
+printf 'click RFImpedances1\nsweep width 2 20 9 Edit70 > %s\nsweep width 2 4 1 z0\n' "$work/script.csv" |
+  "$cli" --decimal point >"$work/script.out" 2>&1 || fail "script sweep: $(cat "$work/script.out")"
+[ "$(head -1 "$work/script.csv")" = "Conductor Width (W) (mils),Zo (Ohms)" ] ||
+  fail "script sweep file header: $(head -1 "$work/script.csv")"
+grep -q "^sweep: Edit67	z0$" "$work/script.out" || fail "script sweep lines: $(cat "$work/script.out")"
 
 # A Makefile: a failed calculation stops the build and leaves no file.
 cat >"$work/Makefile" <<MAKE
