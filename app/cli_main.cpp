@@ -15,8 +15,8 @@ namespace {
 
 const char* kUsage =
     "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [--strict] [SCRIPT]\n"
-    "       tolvane-cli list\n"
-    "       tolvane-cli describe CALC [choice=OPTION ...] [--units imperial|metric]\n"
+    "       tolvane-cli list [--json]\n"
+    "       tolvane-cli describe CALC [choice=OPTION ...] [--units imperial|metric] [--json]\n"
     "       tolvane-cli calc CALC [choice=OPTION ...] [id=value ...] [--units imperial|metric] [--json|--csv]\n"
     "       tolvane-cli solve CALC INPUT RESULT TARGET [id=value ...] [--units imperial|metric]\n"
     "       tolvane-cli sweep CALC INPUT FROM TO STEPS RESULT... [--log] [-o FILE.csv] [id=value ...]\n"

@@ -156,6 +156,26 @@ int list(const Request& r, std::ostream& out) {
     if (!r.words.empty()) throw UsageError("list takes no calculator");
     Session s(r.separator);
     s.start();
+    if (r.format == Format::Json) {
+        out << "[";
+        bool first = true;
+        for (const auto& e : s.app().catalogue.functions) {
+            if (!e.module || !e.module->id) continue;
+            out << (first ? "" : ", ") << "{\"id\": " << jsonString(e.module->id)
+                << ", \"caption\": " << jsonString(caption(e)) << ", \"choices\": {";
+            first = false;
+            for (size_t k = 0; k < e.module->choices.size(); ++k) {
+                const Choice& choice = e.module->choices[k];
+                out << (k ? ", " : "") << jsonString(choice.key) << ": [";
+                for (size_t i = 0; i < choice.options.size(); ++i)
+                    out << (i ? ", " : "") << jsonString(choice.options[i].id);
+                out << "]";
+            }
+            out << "}}";
+        }
+        out << "]\n";
+        return 0;
+    }
     for (const auto& e : s.app().catalogue.functions) {
         if (!e.module || !e.module->id) continue;
         out << e.module->id << std::string(std::max<size_t>(2, 22 - std::string(e.module->id).size()), ' ')
@@ -172,7 +192,53 @@ int list(const Request& r, std::ostream& out) {
 std::string unitIn(App& app, const Field& f, bool metric) {
     std::string u = f.unit.in(metric);
     if (u.empty() && f.unitBox) u = app.c(f.unitBox).text();
-    return u.empty() ? "-" : u;
+    return u;
+}
+
+// A result's format; "" for a result its calculator writes as plain text.
+std::string formatOf(const Field& f, bool metric) {
+    const char* format = f.formatIn(metric);
+    return format ? format : "";
+}
+
+std::string orDash(const std::string& text) { return text.empty() ? "-" : text; }
+
+int describeJson(Session& s, const FunctionEntry& e, std::ostream& out, std::ostream& err) {
+    App& app = s.app();
+    const auto current = s.choices();
+    out << "{\"id\": " << jsonString(e.module->id) << ", \"caption\": " << jsonString(caption(e))
+        << ", \"choices\": {";
+    for (size_t k = 0; k < e.module->choices.size(); ++k) {
+        const Choice& choice = e.module->choices[k];
+        out << (k ? ", " : "") << jsonString(choice.key) << ": {\"current\": " << jsonString(current[k].second)
+            << ", \"options\": [";
+        for (size_t i = 0; i < choice.options.size(); ++i)
+            out << (i ? ", " : "") << "{\"id\": " << jsonString(choice.options[i].id)
+                << ", \"caption\": " << jsonString(optionCaption(app, choice, choice.options[i])) << "}";
+        out << "]}";
+    }
+    out << "}";
+    const FieldTable* t = s.table();
+    const int type = t ? t->currentType(app) : 0;
+    for (const bool results : {false, true}) {
+        out << ", " << (results ? "\"results\"" : "\"inputs\"") << ": [";
+        bool first = true;
+        if (t)
+            for (const Field& f : t->fields) {
+                if (f.isResult() != results) continue;
+                out << (first ? "" : ", ") << "{\"id\": " << jsonString(f.id) << ", \"name\": " << jsonString(f.name)
+                    << ", \"caption\": " << jsonString(f.caption)
+                    << ", \"unit\": {\"imperial\": " << jsonString(unitIn(app, f, false))
+                    << ", \"metric\": " << jsonString(unitIn(app, f, true)) << "}, "
+                    << (results ? "\"format\": " + jsonString(formatOf(f, metricUnits(app)))
+                                : "\"default\": " + jsonString(app.c(f.name).text()))
+                    << ", \"in_type\": " << (f.inType(type) ? "true" : "false") << "}";
+                first = false;
+            }
+        out << "]";
+    }
+    out << "}\n";
+    return finish(s, err, false);
 }
 
 int describe(const Request& r, std::ostream& out, std::ostream& err) {
@@ -180,8 +246,9 @@ int describe(const Request& r, std::ostream& out, std::ostream& err) {
     Session s(r.separator);
     const FunctionEntry& e = prepare(s, "describe", r);
     App& app = s.app();
-    out << e.module->id << ": " << caption(e) << "\n";
     const auto current = s.choices();
+    if (r.format == Format::Json) return describeJson(s, e, out, err);
+    out << e.module->id << ": " << caption(e) << "\n";
     for (size_t k = 0; k < e.module->choices.size(); ++k) {
         const Choice& choice = e.module->choices[k];
         out << choice.key << ":";
@@ -199,8 +266,8 @@ int describe(const Request& r, std::ostream& out, std::ostream& err) {
                         results ? "FORMAT" : "DEFAULT", "IN TYPE"});
         for (const Field& f : t->fields) {
             if (f.isResult() != results) continue;
-            rows.push_back({f.id, f.caption, unitIn(app, f, false), unitIn(app, f, true),
-                            results ? f.formatIn(metricUnits(app)) : app.c(f.name).text(),
+            rows.push_back({f.id, f.caption, orDash(unitIn(app, f, false)), orDash(unitIn(app, f, true)),
+                            results ? orDash(formatOf(f, metricUnits(app))) : app.c(f.name).text(),
                             f.inType(type) ? "yes" : "no"});
         }
         out << "\n";
@@ -341,8 +408,8 @@ bool isOneShot(const std::string& word) {
 int runOneShot(const std::string& command, const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err) {
     try {
-        if (command == "list") return list(parse(command, args, "--decimal"), out);
-        if (command == "describe") return describe(parse(command, args, "--units --decimal"), out, err);
+        if (command == "list") return list(parse(command, args, "--json --decimal"), out);
+        if (command == "describe") return describe(parse(command, args, "--units --json --decimal"), out, err);
         if (command == "calc") return calc(parse(command, args, "--units --json --csv --decimal"), out, err);
         if (command == "solve") return solve(parse(command, args, "--units --decimal"), out, err);
         if (command == "sweep") return sweepCommand(parse(command, args, "--units --log -o --decimal"), out, err);

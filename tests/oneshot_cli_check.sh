@@ -35,6 +35,21 @@ grep -q "^width  *Conductor Width (W)  *mils  *mm  *10  *yes" <<<"$out" || fail 
 run 0 describe conductor-impedance type=stripline
 grep -q "^height2 .* no$" <<<"$out" || fail "height2 belongs to the stripline: $out"
 grep -q "stripline\* (Stripline)" <<<"$out" || fail "the chosen type is not marked: $out"
+run 0 list --json
+grep -q '{"id": "conductor-impedance", "caption": "Conductor Impedance", "choices": {"type": \["microstrip", ' <<<"$out" ||
+  fail "list --json: $out"
+run 0 describe differential-pairs --json
+grep -q '{"id": "zdiff", "name": "Edit[0-9]*", "caption": "Zdifferential", "unit": {"imperial": "Ohms", "metric": "Ohms"}' <<<"$out" ||
+  fail "describe --json: $out"
+# Every calculator's JSON reads as JSON (where a reader is at hand).
+if command -v python3 >/dev/null; then
+  for id in $("$cli" list | awk '/^[a-z0-9]/ { print $1 }'); do
+    "$cli" describe "$id" >/dev/null || fail "describe $id: exit status $?"
+    for cmd in "calc $id --json" "describe $id --json"; do
+      "$cli" $cmd | python3 -c 'import json, sys; json.load(sys.stdin)' || fail "$cmd is no JSON"
+    done
+  done
+fi
 run 0 --version
 grep -q "^tolvane-cli [0-9]" <<<"$out" || fail "--version: $out"
 run 0 --help
