@@ -86,6 +86,13 @@ grep -q '"z0": {"value": null' <<<"$out" || fail "width=abc JSON value: $out"
 grep -q "\"messages\": \[\"'abc' is not" <<<"$out" || fail "width=abc JSON messages: $out"
 run 1 calc conductor-impedance width=0
 grep -q "^message: Conductor width cannot be less" <<<"$err" || fail "width=0: $err"
+run 1 calc conductor-impedance type=stripline width=1000
+grep -qx "z0 = N/A" <<<"$out" || fail "a stripline wider than its planes: $out"
+grep -q "z0 shows no number: N/A" <<<"$err" || fail "N/A not on stderr: $err"
+run 1 calc conductor-impedance type=stripline width=1000 --json
+grep -q '"z0": {"value": null, "text": "N/A"' <<<"$out" || fail "N/A in JSON: $out"
+run 1 calc conductor-impedance type=stripline width=1000 --csv
+grep -q "^,,,[0-9]" <<<"$(sed -n 2p <<<"$out")" || fail "N/A in CSV: $out"
 
 # Usage errors: status 2, the reason on stderr, nothing on stdout.
 while IFS='|' read -r args message; do
