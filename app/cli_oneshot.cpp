@@ -15,7 +15,17 @@ namespace tv::cli {
 
 namespace {
 
-constexpr std::string_view kCommands[] = {"list", "describe", "calc", "solve", "sweep"};
+struct CommandUsage {
+    std::string_view name, synopsis;
+};
+constexpr CommandUsage kCommands[] = {
+    {"list", "list [--json]"},
+    {"describe", "describe CALC [choice=OPTION ...] [--units imperial|metric] [--json]"},
+    {"calc", "calc CALC [choice=OPTION ...] [id=value ...] [--units imperial|metric] [--json|--csv] [--decimal SEP]"},
+    {"solve", "solve CALC INPUT RESULT TARGET [id=value ...] [--units imperial|metric] [--decimal SEP]"},
+    {"sweep", "sweep CALC INPUT FROM TO STEPS RESULT... [--log] [-o FILE.csv] [id=value ...] [--units imperial|metric] "
+              "[--decimal SEP]"},
+};
 
 enum class Format { Lines, Json, Csv };
 
@@ -402,11 +412,16 @@ int sweepCommand(const Request& r, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 bool isOneShot(const std::string& word) {
-    return std::find(std::begin(kCommands), std::end(kCommands), word) != std::end(kCommands);
+    return std::any_of(std::begin(kCommands), std::end(kCommands), [&](const CommandUsage& c) { return c.name == word; });
 }
 
 int runOneShot(const std::string& command, const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err) {
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        for (const CommandUsage& c : kCommands)
+            if (c.name == command) out << "usage: tolvane-cli " << c.synopsis << "\nSee tolvane-cli(1).\n";
+        return 0;
+    }
     try {
         if (command == "list") return list(parse(command, args, "--json --decimal"), out);
         if (command == "describe") return describe(parse(command, args, "--units --json --decimal"), out, err);

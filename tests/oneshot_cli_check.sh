@@ -52,6 +52,8 @@ if command -v python3 >/dev/null; then
 fi
 run 0 --version
 grep -q "^tolvane-cli [0-9]" <<<"$out" || fail "--version: $out"
+run 0 sweep --help
+grep -q "^usage: tolvane-cli sweep CALC INPUT FROM TO STEPS RESULT" <<<"$out" || fail "sweep --help: $out"
 run 0 --help
 for cmd in list describe calc solve sweep field; do
   grep -q "tolvane-cli $cmd" <<<"$out" || fail "--help lacks $cmd"
