@@ -297,7 +297,8 @@ int calc(const Request& r, std::ostream& out, std::ostream& err) {
         results.push_back(report(f));
         if (!std::isfinite(results.back().value)) {
             missing = true;
-            if (!results.back().stale) err << "tolvane-cli: " << f.field->id << " shows no number: " << f.component->text() << "\n";
+            if (!results.back().stale)
+                err << "tolvane-cli: " << f.field->id << " shows no number: " << f.component->text() << "\n";
         }
     }
     const bool metric = metricUnits(s.app());
@@ -314,9 +315,13 @@ int calc(const Request& r, std::ostream& out, std::ostream& err) {
         for (size_t i = 0; i < row.size(); ++i) out << (i ? "," : "") << row[i];
         out << "\n";
     } else {
-        out << "{\"calculator\": " << jsonString(e.module->id);
-        for (const auto& [key, option] : s.choices()) out << ", " << jsonString(key) << ": " << jsonString(option);
-        out << ", \"units\": " << jsonString(metric ? "metric" : "imperial") << ", \"results\": {";
+        out << "{\"calculator\": " << jsonString(e.module->id) << ", \"choices\": {";
+        bool first = true;
+        for (const auto& [key, option] : s.choices()) {
+            out << (first ? "" : ", ") << jsonString(key) << ": " << jsonString(option);
+            first = false;
+        }
+        out << "}, \"units\": " << jsonString(metric ? "metric" : "imperial") << ", \"results\": {";
         for (size_t i = 0; i < results.size(); ++i) {
             const ResultReport& x = results[i];
             out << (i ? ", " : "") << jsonString(x.id) << ": {\"value\": " << fullPrecision(x.value)

@@ -64,6 +64,8 @@ done
 run 0 calc conductor-impedance type=microstrip width=0.127mm --json
 grep -q '"z0": {"value": 83\.6096[0-9]*, "text": "83.6097 Ohms"' <<<"$out" || fail "calc --json: $out"
 grep -q '"messages": \[\]' <<<"$out" || fail "calc --json messages: $out"
+grep -q '^{"calculator": "conductor-impedance", "choices": {"type": "microstrip"}, "units": "imperial"' <<<"$out" ||
+  fail "calc --json head: $out"
 [ -z "$err" ] || fail "a clean calc wrote to stderr: $err"
 run 0 calc conductor-impedance type=microstrip width=5
 grep -qx "z0 = 83.6097 Ohms" <<<"$out" || fail "calc lines: $out"
