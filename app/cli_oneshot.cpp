@@ -9,6 +9,7 @@
 #include "app/cli_session.h"
 #include "core/file_write.h"
 #include "core/stackup.h"
+#include "core/unit_text.h"
 #include "shell/goal_seek.h"
 
 namespace tv::cli {
@@ -121,11 +122,16 @@ int finish(Session& s, std::ostream& err, bool failed) {
     return failed || !s.messages().empty() ? 1 : 0;
 }
 
-double number(App& app, const std::string& what, const std::string& text) {
+// A number of the command line in the field's unit: plain, or with a unit
+// of the field's quantity ("0.1mm" for a width in mils).
+double number(App& app, const std::string& what, const std::string& text, const AnalysisField& field) {
     try {
         return readFloat(text, app.userSeparator());
     } catch (const ConversionError&) {
-        throw UsageError(what + " '" + text + "' is not a number");
+        if (!field.unit.empty())
+            if (auto v = readWithUnit(text, field.field->quantity, field.unit, app.userSeparator())) return *v;
+        throw UsageError(what + " '" + text + "' is not a number" +
+                         (field.unit.empty() ? "" : " (of " + field.unit + " or with a unit)"));
     }
 }
 
@@ -343,7 +349,7 @@ int solve(const Request& r, std::ostream& out, std::ostream& err) {
     App& app = s.app();
     const AnalysisField in = s.input(r.words[1]);
     const AnalysisField res = s.result(r.words[2]);
-    const double target = number(app, "TARGET", r.words[3]);
+    const double target = number(app, "TARGET", r.words[3], res);
     // Values that raise a message leave nothing to search from.
     if (!s.messages().empty()) return finish(s, err, true);
     SolveOutcome o;
@@ -366,7 +372,7 @@ int sweepCommand(const Request& r, std::ostream& out, std::ostream& err) {
     s.recalculate();
     App& app = s.app();
     const AnalysisField in = s.input(r.words[1]);
-    const double from = number(app, "FROM", r.words[2]), to = number(app, "TO", r.words[3]);
+    const double from = number(app, "FROM", r.words[2], in), to = number(app, "TO", r.words[3], in);
     int steps = 0;
     try {
         steps = readInt(r.words[4]);

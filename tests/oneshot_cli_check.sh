@@ -117,6 +117,7 @@ describe|describe takes one calculator
 solve conductor-impedance width z0|solve takes
 solve conductor-impedance width nosuch 50|'nosuch' is not a result
 solve conductor-impedance width z0 fifty|TARGET 'fifty' is not a number
+sweep conductor-impedance width 2GHz 20 9 z0|FROM '2GHz' is not a number (of mils or with a unit)
 sweep conductor-impedance width 2 20 0 z0|1 to 100000 steps
 sweep conductor-impedance width -1 20 9 z0 --log|logarithmic sweep needs two ends
 sweep conductor-impedance z0 2 20 9 width|'z0' is not an input
@@ -147,6 +148,8 @@ run 0 sweep conductor-impedance width 2 20 9 z0 -o "$work/z0.csv"
 [ -z "$out" ] || fail "a sweep into a file printed: $out"
 run 1 sweep conductor-impedance width 2 20 9 z0 -o /nonexistent/x.csv
 grep -q "cannot write /nonexistent/x.csv: " <<<"$err" || fail "unwritable file: $err"
+run 0 sweep conductor-impedance width 0.0508mm 0.508mm 9 z0
+[ "$(sed -n 2p <<<"$out")" = "2,105.922219669048" ] || fail "sweep ends with a unit: $out"
 run 0 sweep conductor-impedance width 1 100 2 z0 --log
 grep -q "^10," <<<"$out" || fail "log sweep middle step: $out"
 
