@@ -18,7 +18,7 @@ const char* kUsage =
     "       tolvane-cli list [--json]\n"
     "       tolvane-cli describe CALC [choice=OPTION ...] [--units imperial|metric] [--json]\n"
     "       tolvane-cli calc CALC [choice=OPTION ...] [id=value ...] [--units imperial|metric] [--json|--csv]\n"
-    "       tolvane-cli solve CALC INPUT RESULT TARGET [id=value ...] [--units imperial|metric]\n"
+    "       tolvane-cli solve CALC INPUT RESULT TARGET [id=value ...] [--units imperial|metric] [--json]\n"
     "       tolvane-cli sweep CALC INPUT FROM TO STEPS RESULT... [--log] [-o FILE.csv] [id=value ...]\n"
     "       tolvane-cli field TYPE key=value ... [--json]\n"
     "       tolvane-cli --help | --version\n";

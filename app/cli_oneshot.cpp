@@ -23,7 +23,7 @@ constexpr CommandUsage kCommands[] = {
     {"list", "list [--json]"},
     {"describe", "describe CALC [choice=OPTION ...] [--units imperial|metric] [--json]"},
     {"calc", "calc CALC [choice=OPTION ...] [id=value ...] [--units imperial|metric] [--json|--csv] [--decimal SEP]"},
-    {"solve", "solve CALC INPUT RESULT TARGET [id=value ...] [--units imperial|metric] [--decimal SEP]"},
+    {"solve", "solve CALC INPUT RESULT TARGET [id=value ...] [--units imperial|metric] [--json] [--decimal SEP]"},
     {"sweep", "sweep CALC INPUT FROM TO STEPS RESULT... [--log] [-o FILE.csv] [id=value ...] [--units imperial|metric] "
               "[--decimal SEP]"},
 };
@@ -358,9 +358,17 @@ int solve(const Request& r, std::ostream& out, std::ostream& err) {
         if (!o.message.empty()) err << "tolvane-cli: " << o.message << "\n";
         return finish(s, err, true);
     }
-    const std::string unit = in.unit.empty() ? "" : " " + in.unit;
-    out << in.field->id << " = " << in.component->text() << unit << "\n";
-    out << res.field->id << " = " << shownWithUnit(report(res)) << "\n";
+    const ResultReport result = report(res);
+    if (r.format == Format::Json) {
+        out << "{\"input\": {\"id\": " << jsonString(in.field->id) << ", \"value\": " << fullPrecision(o.input)
+            << ", \"text\": " << jsonString(in.component->text()) << ", \"unit\": " << jsonString(in.unit)
+            << "}, \"result\": {\"id\": " << jsonString(result.id) << ", \"value\": " << fullPrecision(result.value)
+            << ", \"text\": " << jsonString(result.text) << ", \"unit\": " << jsonString(result.unit) << "}}\n";
+    } else {
+        const std::string unit = in.unit.empty() ? "" : " " + in.unit;
+        out << in.field->id << " = " << in.component->text() << unit << "\n";
+        out << result.id << " = " << shownWithUnit(result) << "\n";
+    }
     return finish(s, err, false);
 }
 
@@ -437,7 +445,7 @@ int runOneShot(const std::string& command, const std::vector<std::string>& args,
         if (command == "list") return list(parse(command, args, "--json --decimal"), out);
         if (command == "describe") return describe(parse(command, args, "--units --json --decimal"), out, err);
         if (command == "calc") return calc(parse(command, args, "--units --json --csv --decimal"), out, err);
-        if (command == "solve") return solve(parse(command, args, "--units --decimal"), out, err);
+        if (command == "solve") return solve(parse(command, args, "--units --json --decimal"), out, err);
         if (command == "sweep") return sweepCommand(parse(command, args, "--units --log -o --decimal"), out, err);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {

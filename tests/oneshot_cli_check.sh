@@ -128,6 +128,9 @@ USAGE
 run 0 solve conductor-impedance width z0 50 type=microstrip
 grep -qx "width = [0-9.]* mils" <<<"$out" || fail "solve input line: $out"
 grep -qx "z0 = 50.0000 Ohms" <<<"$out" || fail "solve result line: $out"
+run 0 solve conductor-impedance width z0 50 --json
+grep -Eq '^\{"input": \{"id": "width", "value": 16\.8211, "text": "16.8211", "unit": "mils"\}, "result": \{"id": "z0", "value": (49\.9999|50\.0000)[0-9]*, "text": "50.0000 Ohms", "unit": "Ohms"\}\}$' <<<"$out" ||
+  fail "solve --json: $out"
 run 0 solve conductor-impedance Edit67 Edit70 60
 grep -qx "z0 = 60.0000 Ohms" <<<"$out" || fail "solve by designer names: $out"
 run 1 solve conductor-impedance width z0 -5
