@@ -164,6 +164,25 @@ printf 'click RFImpedances1\nsweep width 2 20 9 Edit70 > %s\nsweep width 2 4 1 z
   fail "script sweep file header: $(head -1 "$work/script.csv")"
 grep -q "^sweep: Edit67	z0$" "$work/script.out" || fail "script sweep lines: $(cat "$work/script.out")"
 
+# Bash completion, with this tolvane-cli first on the PATH.
+mkdir -p "$work/bin" && ln -sf "$cli" "$work/bin/tolvane-cli"
+complete_words() {
+  PATH="$work/bin:$PATH" bash -c 'source "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _tolvane_cli 2>/dev/null; echo "${COMPREPLY[*]}"' \
+    "$(dirname "$0")/../packaging/tolvane-cli.bash-completion" "$@"
+}
+while IFS='|' read -r words expected; do
+  got=$(complete_words $words)
+  [ "$got" = "$expected" ] || fail "completion of '$words': '$got', expected '$expected'"
+done <<'COMPLETIONS'
+tolvane-cli ca|calc
+tolvane-cli calc differential-p|differential-pairs
+tolvane-cli calc conductor-impedance type=st|type=stripline
+tolvane-cli calc conductor-impedance wi|width=
+tolvane-cli sweep conductor-impedance width 2 20 9 z|z0
+tolvane-cli solve differential-pairs width zd|zdiff zdiff_plus zdiff_minus
+tolvane-cli calc via --units m|metric
+COMPLETIONS
+
 # A Makefile: a failed calculation stops the build and leaves no file.
 cat >"$work/Makefile" <<MAKE
 .DELETE_ON_ERROR:
