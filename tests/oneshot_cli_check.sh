@@ -162,7 +162,7 @@ printf 'click RFImpedances1\nsweep width 2 20 9 Edit70 > %s\nsweep width 2 4 1 z
   "$cli" --decimal point >"$work/script.out" 2>&1 || fail "script sweep: $(cat "$work/script.out")"
 [ "$(head -1 "$work/script.csv")" = "Conductor Width (W) (mils),Zo (Ohms)" ] ||
   fail "script sweep file header: $(head -1 "$work/script.csv")"
-grep -q "^sweep: Edit67	z0$" "$work/script.out" || fail "script sweep lines: $(cat "$work/script.out")"
+grep -q "^sweep: width	z0$" "$work/script.out" || fail "script sweep lines: $(cat "$work/script.out")"
 
 # Bash completion, with this tolvane-cli first on the PATH.
 mkdir -p "$work/bin" && ln -sf "$cli" "$work/bin/tolvane-cli"
