@@ -35,6 +35,8 @@ TEST_F(FieldLineWindow, UpdatesAfterEachRecalculation) {
     QTest::keyClick(width, Qt::Key_Return);
     // The closed form is there at once; the field solution when the worker is done.
     EXPECT_EQ(qobject_cast<QLineEdit*>(widget("Edit70"))->text(), "53.1250 Ohms");
+    // Its ending waits for the window thread's event loop.
+    EXPECT_EQ(zo->text(), QString::fromUtf8("\xE2\x80\xA6"));
     platform.waitForBackgroundWork();
     EXPECT_EQ(zo->text(), "53.14 Ohms");
     EXPECT_EQ(label("ImpFieldDev")->text(), "-0.03 %");

@@ -139,6 +139,52 @@ TEST(FieldLine, ACrossSectionThatCannotBeShowsNA) {
     EXPECT_EQ(h.messages(), "");
 }
 
+// In every type of both calculators, in both unit systems and with every
+// warning the panels show, the line overlaps nothing else on its panel.
+TEST(FieldLine, OverlapsNothingOnItsPanel) {
+    HeadlessApp h;
+    struct Panel {
+        Fn fn;
+        const char* box;
+        const char* prefix;
+    };
+    for (const Panel& panel : {Panel{Fn::Impedance, "GroupBox15", "ImpField"},
+                               Panel{Fn::DifferentialPairs, "GroupBox8", "PairField"}}) {
+        for (int metric = 0; metric < 2; ++metric) {
+            SelectProgramFunction(h.app, indexOf(panel.fn));
+            user::pick(h.app, h.app.shared().RadioGroup6, metric);
+            for (int type = 0; type < 6; ++type) {
+                user::pick(h.app, h.app.shared().RadioGroup3, type);
+                // Equal heights bring up the asymmetric types' warnings.
+                if (panel.fn == Fn::Impedance && type == 3) {
+                    user::typeText(h.app, h.app.c("Edit74"), h.app.c("Edit68").text());
+                    user::pressEnter(h.app, h.app.c("Edit74"));
+                    EXPECT_TRUE(h.app.c("Label191").visible());
+                }
+                if (panel.fn == Fn::DifferentialPairs && type == 2) {
+                    user::typeText(h.app, h.app.c("Edit32"), h.app.c("Edit27").text());
+                    user::pressEnter(h.app, h.app.c("Edit32"));
+                    EXPECT_TRUE(h.app.c("Label259").visible());
+                }
+                std::vector<const Component*> line, others;
+                for (const auto& c : h.app.Form1.components()) {
+                    if (c->parentName() != panel.box || !c->visible()) continue;
+                    (c->name().rfind(panel.prefix, 0) == 0 ? line : others).push_back(c.get());
+                }
+                SCOPED_TRACE(std::string(panel.box) + " type " + std::to_string(type) +
+                             (metric ? " metric" : " imperial"));
+                ASSERT_FALSE(line.empty());
+                for (const Component* a : line)
+                    for (const Component* b : others) {
+                        const bool apart = a->left() + a->width() <= b->left() || b->left() + b->width() <= a->left() ||
+                                           a->top() + a->height() <= b->top() || b->top() + b->height() <= a->top();
+                        EXPECT_TRUE(apart) << a->name() << " overlaps " << b->name();
+                    }
+            }
+        }
+    }
+}
+
 TEST(FieldLine, TheOptionHidesTheLineAndSolvesNothing) {
     QueuedApp q;
     SelectProgramFunction(q.app, indexOf(Fn::DifferentialPairs));
