@@ -1,7 +1,7 @@
 #include "calc/lines/field_line_model.h"
 
 #include <cmath>
-#include <stdexcept>
+#include <exception>
 
 #include "core/numbertext.h"
 #include "solver/solve.h"
@@ -24,8 +24,10 @@ FieldFigures fieldFigures(solver::LineType type, const solver::SectionInput& in)
             f.z0 = r.z0;
             f.eeff = r.eeff;
         }
-    } catch (const std::invalid_argument&) {
-        return {};  // no cross-section: "N/A"
+    } catch (const std::exception&) {
+        // No cross-section (std::invalid_argument), or none the solver could
+        // take: "N/A". Nothing may leave a worker thread.
+        return {};
     }
     return f;
 }

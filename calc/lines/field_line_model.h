@@ -19,6 +19,7 @@ struct FieldFigures {
 };
 
 // Solves the cross-section; no figures where the inputs describe none.
+// Throws nothing, so that a worker thread may call it.
 FieldFigures fieldFigures(solver::LineType type, const solver::SectionInput& in);
 
 // The closed form's deviation from the field solution in percent.
