@@ -1,5 +1,6 @@
 #include "app/cli_session.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -112,7 +113,18 @@ void Session::apply(const Assignments& values) {
         if (!used[i]) type(values[i].first, values[i].second);
 }
 
-void Session::recalculate() { user::click(app(), app().c("Button1")); }
+void Session::recalculate() {
+    user::click(app(), app().c("Button1"));
+    // Results a worker thread computes (the field solver's line) are
+    // computed now, as goal seek does before it reads them.
+    std::vector<void (*)(App&)> settled;
+    if (const FieldTable* t = table())
+        for (const Field& f : t->fields)
+            if (f.settle && f.isResult() && std::find(settled.begin(), settled.end(), f.settle) == settled.end()) {
+                settled.push_back(f.settle);
+                app().userAction([&] { f.settle(app()); });
+            }
+}
 
 std::vector<std::pair<std::string, std::string>> Session::choices() {
     std::vector<std::pair<std::string, std::string>> out;

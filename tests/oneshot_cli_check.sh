@@ -74,11 +74,21 @@ run 0 calc conductor-impedance width=0.127 --units metric
 grep -qx "z0 = 83\.6[0-9]* Ohms" <<<"$out" || fail "calc in metric: $out"
 grep -qx "delay = .* ps/cm" <<<"$out" || fail "metric delay: $out"
 run 0 calc conductor-impedance width=5 --csv
-[ "$(head -1 <<<"$out")" = "Zo (Ohms),Lo (nH/in),Co (pF/in),Tpd (ps/in),Er Effective" ] || fail "csv header: $out"
+[[ "$(head -1 <<<"$out")" == "Zo (Ohms),Lo (nH/in),Co (pF/in),Tpd (ps/in),Er Effective,"* ]] || fail "csv header: $out"
 grep -q "^83\.6096[0-9]*,12\.07" <<<"$(sed -n 2p <<<"$out")" || fail "csv row: $out"
 run 0 calc ohms-law solve=amps circuit=r-series volts_in=12 ohms_in=4
 grep -qx "amps = 3.000 Amps" <<<"$out" || fail "ohms-law amps: $out"
 grep -q "^series_r1_drop = " <<<"$out" || fail "the series tab's results: $out"
+
+# Every type of the impedance calculators calculates clean at its defaults,
+# the field solver's line included.
+for t in microstrip embedded-microstrip stripline asymmetric-stripline dual-stripline coplanar; do
+  run 0 calc conductor-impedance type=$t
+done
+for t in edge-external edge-internal edge-internal-asym edge-embedded broadside-shielded broadside-unshielded; do
+  run 0 calc differential-pairs type=$t
+  grep -q "^field_zdiff = [0-9]" <<<"$out" || fail "differential-pairs type=$t: no field solver line: $out"
+done
 
 # Exit status 1: a message (on stderr, and in the JSON), a result without a
 # number.
