@@ -387,7 +387,8 @@ void install(App& app) {
 }  // namespace
 
 // The panel's choices by name, for scripts (tolvane-cli calc).
-constexpr ChoiceOption kTypeOptions[] = {{"microstrip", 0}, {"embedded-microstrip", 1}, {"stripline", 2}, {"asymmetric-stripline", 3}, {"dual-stripline", 4}, {"coplanar", 5}};
+constexpr ChoiceOption kTypeOptions[] = {{"microstrip", 0}, {"embedded-microstrip", 1}, {"stripline", 2},
+    {"asymmetric-stripline", 3}, {"dual-stripline", 4}, {"coplanar", 5}};
 constexpr Choice kChoices[] = {{"type", "RadioGroup3", kTypeOptions}};
 
 // Found by its row in calc/catalogue.cpp.

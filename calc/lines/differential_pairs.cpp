@@ -221,7 +221,8 @@ void install(App& app) {
 }  // namespace
 
 // The panel's choices by name, for scripts (tolvane-cli calc).
-constexpr ChoiceOption kTypeOptions[] = {{"edge-external", 0}, {"edge-internal", 1}, {"edge-internal-asym", 2}, {"edge-embedded", 3}, {"broadside-shielded", 4}, {"broadside-unshielded", 5}};
+constexpr ChoiceOption kTypeOptions[] = {{"edge-external", 0}, {"edge-internal", 1}, {"edge-internal-asym", 2},
+    {"edge-embedded", 3}, {"broadside-shielded", 4}, {"broadside-unshielded", 5}};
 constexpr Choice kChoices[] = {{"type", "RadioGroup3", kTypeOptions}};
 
 // Found by its row in calc/catalogue.cpp.
