@@ -98,12 +98,12 @@ bool ScriptDriver::analyse(const std::vector<std::string>& tok) {
         a.userAction([&] {
             auto points = sweep(a, input, from, to, steps, results, logarithmic);
             if (file.empty()) {
-                for (const auto& line : sweepTable(points, args[0], names, '\t'))
+                for (const auto& line : sweepTable(points, input.name(), names, '\t'))
                     out_ << "sweep: " << line << "\n";
             } else {
                 std::vector<std::string> headings;
                 for (size_t i = 0; i < results.size(); ++i) headings.push_back(fileHeading(a, *results[i], names[i]));
-                unwritten = a.platform.writeTextFile(file, sweepTable(points, fileHeading(a, input, args[0]),
+                unwritten = a.platform.writeTextFile(file, sweepTable(points, fileHeading(a, input, input.name()),
                                                                       headings, ',')).error;
             }
         });

@@ -167,12 +167,12 @@ run 0 sweep conductor-impedance width 1 100 2 z0 --log
 grep -q "^10," <<<"$out" || fail "log sweep middle step: $out"
 
 # A script's sweep file is headed as the one-shot sweep's, by captions with
-# units; the script's own lines keep the names given.
+# units; the script's own lines keep their header (the input's designer name).
 printf 'click RFImpedances1\nsweep width 2 20 9 Edit70 > %s\nsweep width 2 4 1 z0\n' "$work/script.csv" |
   "$cli" --decimal point >"$work/script.out" 2>&1 || fail "script sweep: $(cat "$work/script.out")"
 [ "$(head -1 "$work/script.csv")" = "Conductor Width (W) (mils),Zo (Ohms)" ] ||
   fail "script sweep file header: $(head -1 "$work/script.csv")"
-grep -q "^sweep: width	z0$" "$work/script.out" || fail "script sweep lines: $(cat "$work/script.out")"
+grep -q "^sweep: Edit67	z0$" "$work/script.out" || fail "script sweep lines: $(cat "$work/script.out")"
 
 # Bash completion, with this tolvane-cli first on the PATH.
 mkdir -p "$work/bin" && ln -sf "$cli" "$work/bin/tolvane-cli"
