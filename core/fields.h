@@ -103,6 +103,14 @@ constexpr std::uint32_t typeBits(std::initializer_list<int> types) {
     return bits;
 }
 
+// A type or mode selection of a calculator, kept in a design by its id: a
+// radio group's or combo box's item, a check box's state, a track bar's
+// position. A design applies them in table order, before the inputs.
+struct Choice {
+    const char* id;    // "solve_for"
+    const char* name;  // "RadioGroup8"
+};
+
 struct FieldTable {
     // Inputs and results in reading order; a type's first result is the
     // calculator's main result.
@@ -112,6 +120,9 @@ struct FieldTable {
     // Units switch, while the function's tab is selected: rebuilds the plane
     // group in the module's own way instead of offering the plane weights.
     void (*planeGroup)(App&, bool metric) = nullptr;
+    // The calculator's own selections beside the shared groups, in the order
+    // they are applied (a type before the modes it offers).
+    std::span<const Choice> choices{};
 
     // The field with this id or designer name in the current type first,
     // else in any type; nullptr when there is none.

@@ -190,7 +190,11 @@ constexpr Field kFields[] = {
     {"width_ratio", "Label49", "W/H", Role::Result, Quantity::Number, {}, "%.3f"},
     {"spacing_ratio", "Label50", "S/H", Role::Result, Quantity::Number, {}, "%.3f"},
 };
-constexpr FieldTable kFieldTable{kFields, geometryIndex};
+// The selections a design keeps, in the order they are applied.
+constexpr Choice kChoices[] = {
+    {"tolerance", "TrackBar1"},
+};
+constexpr FieldTable kFieldTable{kFields, geometryIndex, nullptr, kChoices};
 
 void install(App& app) {
     DifferentialPanel& p = app.bindPanel<DifferentialPanel>();

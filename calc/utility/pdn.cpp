@@ -97,7 +97,11 @@ constexpr Field kFields[] = {
     {"plane_capacitance", "Edit230", "Total Plane Capacitance", Role::Result, Quantity::Capacitance, {"pF"}, "%.2f pF"},
     {"capacitive_reactance", "Edit235", "Capacitive Reactance", Role::Result, Quantity::Impedance, {"Ohms"}, "%.4f Ohms"},
 };
-constexpr FieldTable kFieldTable{kFields};
+// The selections a design keeps, in the order they are applied.
+constexpr Choice kChoices[] = {
+    {"dc", "CheckBox4"},
+};
+constexpr FieldTable kFieldTable{kFields, nullptr, nullptr, kChoices};
 
 void install(App& app) {
     PdnPanel& p = app.bindPanel<PdnPanel>();
