@@ -90,6 +90,10 @@ struct Field {
     // (a row that holds another quantity in some state keeps its number).
     bool (*converts)(App&, const Component&) = nullptr;
     Conversion conversion = Conversion::Table;
+    // The number the units switch makes of the value, for a row its module
+    // converts in a way of its own (rounded, another factor); nullptr: the
+    // unit's factor (mils to mm or um).
+    double (*converted)(double value, bool metric) = nullptr;
 
     bool isResult() const { return role == Role::Result; }
     const char* formatIn(bool metricUnits) const { return metricUnits && metricFormat ? metricFormat : format; }

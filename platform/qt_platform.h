@@ -47,6 +47,7 @@ public:
     void closeWindow(const std::string& form) override;
     void showAnalysis(AnalysisWindow which) override;
     void showHelp() override;
+    std::string chooseDesignFile(bool save, const std::string& suggestion) override;
     // The help window once it was opened.
     HelpWindow* helpWindow() const;
 

@@ -146,8 +146,9 @@ std::string choiceProblem(App& app, const Component& c, const DesignValue& v, co
 
 // Lengths (and the area of a plane) change their number with the units, as
 // the units switch converts them.
-double convertedValue(const Unit& unit, double v, bool metric) {
-    const std::string m = unit.metric ? unit.metric : "";
+double convertedValue(const Field& f, double v, bool metric) {
+    if (f.converted) return f.converted(v, metric);
+    const std::string m = f.unit.metric ? f.unit.metric : "";
     if (m == "um") return metric ? v * 25.4 : v / 25.4;
     if (m == "Sq.mm") return metric ? v * 645.16 : v / 645.16;
     return metric ? v * 25.4 / 1000 : v / 25.4 * 1000;
@@ -181,7 +182,7 @@ std::string inputText(App& app, const DesignValue& v, const Field* switched, boo
     if (switched && designMetric != metric) {
         // To the window's units from the design's: through the other system
         // when the unit does not switch in one step.
-        d = convertedValue(switched->unit, d, metric);
+        d = convertedValue(*switched, d, metric);
     }
     return app.numberText(d);
 }
@@ -230,6 +231,16 @@ std::string fileName(const std::string& path) {
 
 DesignSession& session(App& app) { return app.state<DesignSession>(); }
 
+// Makes the folder of a file and its parents (the data folder may not be
+// there yet on a new account).
+void makeFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos || slash == 0) return;
+    const std::string folder = path.substr(0, slash);
+    for (size_t i = 1; i <= folder.size(); ++i)
+        if (i == folder.size() || folder[i] == '/') ::mkdir(folder.substr(0, i).c_str(), 0700);
+}
+
 void showTitle(App& app) {
     DesignSession& s = session(app);
     if (!s.started) return;
@@ -253,7 +264,10 @@ void remember(App& app, const std::string& path) {
     std::erase(s.recent, path);
     s.recent.insert(s.recent.begin(), path);
     if (s.recent.size() > static_cast<size_t>(kRecentDesigns)) s.recent.resize(kRecentDesigns);
-    if (!s.recentFile.empty()) replaceFile(s.recentFile, joinLines(s.recent));
+    if (!s.recentFile.empty()) {
+        makeFolderOf(s.recentFile);
+        replaceFile(s.recentFile, joinLines(s.recent));
+    }
     showRecent(app);
 }
 
@@ -344,12 +358,13 @@ std::string designProblem(App& app, const Design& design) {
             Component& c = app.Form1.get(f->name);
             const double* d = std::get_if<double>(&v);
             if (std::holds_alternative<bool>(v)) return "the value of " + sec.id + "." + id + " is not a number or a text";
-            std::string text = d ? app.numberText(*d) : std::get<std::string>(v);
+            const std::string text = d ? app.numberText(*d) : std::get<std::string>(v);
             if (const Field* unitRow = switchingRow(*sec.table, f->name); d && convert && unitRow) {
-                // The conversion the switch would make must stay a number.
-                const double to = convertedValue(unitRow->unit, *d, app.preferences().metric);
-                text = app.numberText(to);
-                if (!std::isfinite(to) || !isFloat(text, app.userSeparator()))
+                // The conversion the switch would make must stay a number
+                // (its text, written by the program, may be longer than a
+                // user could type, as the units switch writes it).
+                const double to = convertedValue(*unitRow, *d, app.preferences().metric);
+                if (!std::isfinite(to) || !isFloat(app.numberText(to), app.userSeparator()))
                     return "the value of " + sec.id + "." + id + " is out of range";
             }
             if (d && !isFloat(text, app.userSeparator())) return "the value of " + sec.id + "." + id + " is out of range";
@@ -555,13 +570,7 @@ std::string rememberWork(App& app, const std::string& path) {
     DesignSession& s = session(app);
     const std::string json = designJson(captureDesign(app));
     if (json == s.rememberedJson) return "";
-    const size_t slash = path.find_last_of('/');
-    if (slash != std::string::npos) {
-        // The folder and its parents, as the data folder may not be there yet.
-        std::string folder = path.substr(0, slash);
-        for (size_t i = 1; i <= folder.size(); ++i)
-            if (i == folder.size() || folder[i] == '/') ::mkdir(folder.substr(0, i).c_str(), 0700);
-    }
+    makeFolderOf(path);
     const std::string why = replaceFile(path, json);
     if (why.empty()) s.rememberedJson = json;
     return why;
