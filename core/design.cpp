@@ -59,24 +59,13 @@ DesignSection readSection(const Json& j, const std::string& where, std::vector<s
     return s;
 }
 
-}  // namespace
-
-std::string designJson(const Design& d) {
-    Json j;
-    j["format"] = kDesignFormat;
-    j["version"] = kDesignVersion;
-    j["units"] = d.metric ? "metric" : "imperial";
-    j["function"] = d.function;
-    j["shared"] = sectionJson(d.shared);
-    Json& calcs = j["calculators"] = Json::object();
-    for (const auto& [id, s] : d.calculators) calcs[id] = sectionJson(s);
-    return j.dump(2) + "\n";
-}
-
-Design parseDesign(const std::string& text) {
+Design readDesign(const std::string& text) {
     Json j;
     try {
         j = Json::parse(text);
+    } catch (const Json::out_of_range&) {
+        // A number too large for any field (1e999).
+        throw DesignError("it holds a number out of range");
     } catch (const Json::parse_error& e) {
         // A document that starts as a design but does not end is cut short;
         // one that breaks off inside is damaged; anything else is no design.
@@ -88,7 +77,7 @@ Design parseDesign(const std::string& text) {
     }
     if (!j.is_object() || !j.contains("format") || j["format"] != kDesignFormat)
         throw DesignError("it is not a Tolvane design");
-    const Json& version = j.value("version", Json());
+    const Json version = j.value("version", Json());
     if (!version.is_number_integer() || version.get<long long>() < 1) damaged("no version");
     if (version.get<long long>() > kDesignVersion)
         throw DesignError("it was saved by a newer version of Tolvane (design version " +
@@ -110,6 +99,29 @@ Design parseDesign(const std::string& text) {
             key != "calculators")
             d.unknown.push_back(key);
     return d;
+}
+
+}  // namespace
+
+std::string designJson(const Design& d) {
+    Json j;
+    j["format"] = kDesignFormat;
+    j["version"] = kDesignVersion;
+    j["units"] = d.metric ? "metric" : "imperial";
+    j["function"] = d.function;
+    j["shared"] = sectionJson(d.shared);
+    Json& calcs = j["calculators"] = Json::object();
+    for (const auto& [id, s] : d.calculators) calcs[id] = sectionJson(s);
+    return j.dump(2) + "\n";
+}
+
+Design parseDesign(const std::string& text) {
+    try {
+        return readDesign(text);
+    } catch (const Json::exception& e) {
+        // A value of a kind the document cannot hold there.
+        throw DesignError(std::string("it is damaged (") + e.what() + ")");
+    }
 }
 
 }  // namespace tv

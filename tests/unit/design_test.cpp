@@ -171,3 +171,177 @@ INSTANTIATE_TEST_SUITE_P(AllCalculators, RoundTrip,
                                           testing::Values(Trip::Same, Trip::MetricToImperial, Trip::ImperialToMetric,
                                                           Trip::PointToComma)),
                          tripName);
+
+namespace {
+
+// A good design to spoil: the defaults with a few values changed.
+std::string goodDesign() {
+    Program p;
+    user::typeText(*p.app, p.c("Edit1"), "30");
+    return designJson(captureDesign(*p.app));
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+struct BadFile {
+    const char* name;
+    std::string content;  // written into the file; nullptr-like "" with dir
+    const char* problem;  // what the message says after "Cannot open FILE: "
+};
+
+}  // namespace
+
+// Each kind of bad file is refused with one message naming the file and the
+// problem, and the work stays exactly as it was.
+TEST(DesignFiles, BadFilesAreRefusedWhole) {
+    const std::string good = goodDesign();
+    const BadFile cases[] = {
+        {"text", "just some notes\n", "it is not a Tolvane design"},
+        {"other-json", "{\"format\": \"something-else\", \"version\": 1}", "it is not a Tolvane design"},
+        {"empty", "", "it is not a Tolvane design"},
+        {"newer", replaced(good, "\"version\": 1", "\"version\": 2"),
+         "it was saved by a newer version of Tolvane (design version 2); this version opens version 1"},
+        {"truncated", good.substr(0, good.size() / 2), "it is cut short (the file ends too early)"},
+        {"damaged", replaced(good, "\"shared\": {", "\"shared\": {{"), "it is damaged (it does not read at character"},
+        {"no-units", replaced(good, "\"units\": \"imperial\"", "\"units\": \"cubits\""),
+         "it is damaged (the units are neither imperial nor metric)"},
+        {"bad-choice", replaced(good, "\"base_copper\": 1", "\"base_copper\": 40"),
+         "the choice shared.base_copper is out of range"},
+        {"half-choice", replaced(good, "\"base_copper\": 1", "\"base_copper\": 0.5"),
+         "the choice shared.base_copper is out of range"},
+        {"check-box", replaced(good, "\"dc\": false", "\"dc\": 3"), "the choice conductor_properties.dc is not yes or no"},
+        {"huge-number", replaced(good, "\"temp_rise\": 30", "\"temp_rise\": 1e999"), "it holds a number out of range"},
+        {"overflowing-length",
+         replaced(replaced(good, "\"units\": \"imperial\"", "\"units\": \"metric\""), "\"hole_diameter\": 10",
+                  "\"hole_diameter\": 1e307"),
+         "the value of via_properties.hole_diameter is out of range"},
+        {"wrong-kind", replaced(good, "\"er\": 4.6", "\"er\": [1, 2]"), "it is damaged (shared.er is neither a number nor a text)"},
+        {"too-long", replaced(good, "\"temp_rise\": 30", "\"temp_rise\": \"" + std::string(40000, '7') + "\""),
+         "the value of shared.temp_rise is longer than its field takes"},
+        {"function", replaced(good, "\"function\": \"via_properties\"", "\"function\": \"teleporter\""),
+         "it shows a function this version does not have (teleporter)"},
+        {"folder", "", "it is not a regular file"},
+        {"missing", "", "No such file or directory"},
+    };
+    for (const BadFile& bad : cases) {
+        SCOPED_TRACE(bad.name);
+        Program p;
+        user::typeText(*p.app, p.c("Edit2"), "31");
+        const std::string before = designJson(captureDesign(*p.app));
+        const std::string path = scratch(std::string(bad.name) + ".tvd");
+        std::filesystem::remove_all(path);
+        if (std::string(bad.name) == "folder") std::filesystem::create_directory(path);
+        else if (std::string(bad.name) != "missing") writeFile(path, bad.content);
+
+        EXPECT_FALSE(openDesign(*p.app, path));
+        const std::string said = p.out.str();
+        EXPECT_EQ(said.rfind("message: Cannot open " + path + ": " + bad.problem, 0), 0u) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_EQ(designJson(captureDesign(*p.app)), before);
+    }
+}
+
+// Values of a newer version are named in a question: No leaves the work as it
+// was, Yes opens the rest.
+TEST(DesignFiles, UnknownIdsAreAskedAbout) {
+    std::string text = replaced(goodDesign(), "\"temp_rise\": 30", "\"temp_rise\": 35, \"humidity\": 40");
+    text = replaced(text, "\"format\"", "\"layout\": {}, \"format\"");
+    const std::string path = scratch("newer-ids.tvd");
+    writeFile(path, text);
+    for (bool yes : {false, true}) {
+        Program p;
+        p.platform.answers.push_back(yes);
+        EXPECT_EQ(openDesign(*p.app, path), yes);
+        EXPECT_NE(p.out.str().find("question: " + path +
+                                   " holds values this version of Tolvane does not know: layout, shared.humidity. "
+                                   "Open it without them? -> "),
+                  std::string::npos)
+            << p.out.str();
+        EXPECT_EQ(p.c("Edit1").text(), yes ? "35" : "20");
+    }
+}
+
+// Reset Inputs puts back what start-up showed: the current calculator's own
+// inputs and choices alone, or everything; the function shown stays.
+TEST(DesignFiles, ResetInputs) {
+    Program p;
+    App& app = *p.app;
+    user::pick(app, p.c("TabControl1"), indexOf(Fn::Conductor));
+    user::typeText(app, p.c("Edit15"), "33");
+    user::pick(app, p.c("RadioGroup15"), 1);
+    user::pick(app, p.c("TabControl1"), indexOf(Fn::Fusing));
+    user::typeText(app, p.c("Edit140"), "44");
+    user::typeText(app, p.c("Edit1"), "35");
+    EXPECT_TRUE(unsavedChanges(app));
+
+    resetInputs(app, false);
+    EXPECT_EQ(p.c("Edit140").text(), "10");
+    EXPECT_EQ(p.c("Edit15").text(), "33");
+    EXPECT_EQ(p.c("Edit1").text(), "35");
+
+    resetInputs(app, true);
+    EXPECT_EQ(p.c("Edit15").text(), "10");
+    EXPECT_EQ(p.c("RadioGroup15").itemIndex(), 0);
+    EXPECT_EQ(p.c("Edit1").text(), "20");
+    EXPECT_TRUE(app.currentIs(Fn::Fusing));
+    EXPECT_FALSE(unsavedChanges(app));
+}
+
+// The File menu asks before it throws away changes no design holds; the title
+// shows the design's name once it has one.
+TEST(DesignFiles, MenuAsksBeforeDiscardingAndShowsTheName) {
+    Program p;
+    App& app = *p.app;
+    const std::string caption = app.Form1.self().caption();
+    const std::string path = scratch("named.tvd");
+    user::typeText(app, p.c("Edit1"), "35");
+    ASSERT_TRUE(saveDesign(app, path));
+    EXPECT_EQ(app.Form1.self().caption(), "named.tvd - " + caption);
+    EXPECT_EQ(p.c("RecentDesign1").caption(), "&1 named.tvd");
+    EXPECT_TRUE(p.c("RecentDesign1").visible());
+
+    user::typeText(app, p.c("Edit1"), "36");
+    p.platform.answers.push_back(false);
+    user::click(app, p.c("ResetAll1"));
+    EXPECT_EQ(p.c("Edit1").text(), "36");
+    EXPECT_NE(p.out.str().find("question: The inputs have changes that are not saved in a design. Reset every "
+                               "input all the same? -> no"),
+              std::string::npos);
+
+    p.platform.answers.push_back(true);
+    user::click(app, p.c("RecentDesign1"));
+    EXPECT_EQ(p.c("Edit1").text(), "35");
+    EXPECT_FALSE(unsavedChanges(app));
+}
+
+// The remembered work is written only when it changed, and comes back in a
+// program started afresh; a damaged one is said and left alone.
+TEST(DesignFiles, RememberedWork) {
+    const std::string path = scratch("data/tolvane/work.tvd");
+    std::filesystem::remove_all(scratch("data"));
+    {
+        Program p;
+        user::pick(*p.app, p.c("TabControl1"), indexOf(Fn::Ppm));
+        user::typeText(*p.app, p.c("Edit1"), "41");
+        EXPECT_EQ(rememberWork(*p.app, path), "");
+        const auto written = std::filesystem::last_write_time(path);
+        std::filesystem::last_write_time(path, written - std::chrono::hours(1));
+        EXPECT_EQ(rememberWork(*p.app, path), "");
+        EXPECT_EQ(std::filesystem::last_write_time(path), written - std::chrono::hours(1));
+    }
+    Program q;
+    restoreWork(*q.app, path);
+    EXPECT_EQ(q.c("Edit1").text(), "41");
+    EXPECT_TRUE(q.app->currentIs(Fn::Ppm));
+
+    writeFile(path, "{\"format\": \"tolvane-design\", \"vers");
+    Program r;
+    restoreWork(*r.app, path);
+    EXPECT_EQ(r.out.str(), "message: The work of the last session was not restored: " + path +
+                               ": it is cut short (the file ends too early)\n");
+    EXPECT_EQ(r.c("Edit1").text(), "20");
+}
