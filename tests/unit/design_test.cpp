@@ -53,12 +53,6 @@ std::string scratch(const std::string& name) {
 void writeFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // Moves every choice of the function's table off its default and every number
 // of its inputs (and of the shared column) to another value, as a user would.
