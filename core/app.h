@@ -106,6 +106,13 @@ public:
     // the handler). A field that reads loses its unreadable mark.
     double num(Component& field);
     double num(const std::string& name) { return num(c(name)); }
+    // The input of the current calculator's field table with this designer
+    // name (else of any calculator's); nullptr when none lists it.
+    const Field* inputField(const std::string& name);
+    // The unit system an input's number is in when it differs from the
+    // units preference (while the units switch converts); nullopt: the
+    // preference's.
+    void setInputUnits(std::optional<bool> metric) { inputUnitsMetric_ = metric; }
     // A text the program writes, in the form of the decimal mode: a text with
     // a decimal fraction (LiteralText::twin) gets the user's comma, or nothing
     // under another separator.
@@ -166,7 +173,10 @@ public:
     }
 
 private:
+    std::optional<double> convertTypedUnit(Component& field);
+
     Preferences preferences_;
+    std::optional<bool> inputUnitsMetric_;
     // Panels and states are kept by type, each type at a number of its own
     // given on first use, so that a calculator reaches its panel without
     // hashing a type name on every recalculation.
