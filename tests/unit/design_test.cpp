@@ -339,3 +339,23 @@ TEST(DesignFiles, RememberedWork) {
                                ": it is cut short (the file ends too early)\n");
     EXPECT_EQ(r.c("Edit1").text(), "20");
 }
+
+// Every calculator has an id of its own, and every choice a table declares is
+// a selection of the main window under an id used once in its table.
+TEST(DesignFiles, EveryCalculatorAndChoiceHasAnId) {
+    Program p;
+    std::set<std::string> calculators;
+    for (const auto& f : functionCatalogue().functions) {
+        ASSERT_NE(f.id, nullptr) << f.tabCaption;
+        EXPECT_TRUE(calculators.insert(f.id).second) << f.id;
+        std::set<std::string> ids;
+        for (const Choice& c : f.module->fields->choices) {
+            EXPECT_TRUE(ids.insert(c.id).second) << f.id << "." << c.id;
+            const Component* comp = p.app->Form1.find(c.name);
+            ASSERT_NE(comp, nullptr) << f.id << "." << c.id;
+            const Kind k = comp->kind();
+            EXPECT_TRUE(k == Kind::RadioGroup || k == Kind::ComboBox || k == Kind::CheckBox || k == Kind::TrackBar)
+                << f.id << "." << c.id;
+        }
+    }
+}
