@@ -130,8 +130,10 @@ int main(int argc, char** argv) {
     if (!workPath.empty()) {
         tv::keepRecentDesigns(app, tv::designDataFolder() + "/recent-designs");
         tv::restoreWork(app, workPath);
+        // Not while a window holds the program (a goal seek or sweep tries
+        // values on the window, a message waits): the work is kept after.
         QObject::connect(&rememberer, &QTimer::timeout, [&] {
-            if (!app.ended) tv::rememberWork(app, workPath);
+            if (!app.ended && !QApplication::activeModalWidget()) tv::rememberWork(app, workPath);
         });
         rememberer.start(3000);
     }
