@@ -120,8 +120,7 @@ DesignValue choiceValue(const Component& c) {
 // The number of items the group will hold when the design's function is
 // shown (the layer and plane groups are set up by the function).
 int itemCount(App& app, const Component& c, const CalculatorModule* shown) {
-    if (shown && c.name() == "RadioGroup3" && !shown->layers.items.empty())
-        return static_cast<int>(shown->layers.items.size());
+    if (shown && c.name() == "RadioGroup3") return static_cast<int>(shown->layers.items.size());
     if (shown && c.name() == "RadioGroup5") return shown->plane.modes.empty() ? 2 : static_cast<int>(shown->plane.modes.size());
     (void)app;
     return static_cast<int>(c.items().size());
