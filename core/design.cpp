@@ -94,8 +94,16 @@ Design readDesign(const std::string& text) {
     d.shared = readSection(j["shared"], "shared", d.unknown);
     if (!j["calculators"].is_object()) damaged("calculators is not a list");
     for (const auto& [id, s] : j["calculators"].items()) d.calculators[id] = readSection(s, id, d.unknown);
+    if (j.contains("source")) {
+        const Json& source = j["source"];
+        if (!source.is_object() || !source.value("file", Json()).is_string() ||
+            !source.value("saved", Json()).is_boolean())
+            damaged("source is not a file name");
+        d.sourceFile = source["file"].get<std::string>();
+        d.sourceSaved = source["saved"].get<bool>();
+    }
     for (const auto& [key, v] : j.items())
-        if (key != "format" && key != "version" && key != "units" && key != "function" && key != "shared" &&
+        if (key != "source" && key != "format" && key != "version" && key != "units" && key != "function" && key != "shared" &&
             key != "calculators")
             d.unknown.push_back(key);
     return d;
@@ -112,6 +120,7 @@ std::string designJson(const Design& d) {
     j["shared"] = sectionJson(d.shared);
     Json& calcs = j["calculators"] = Json::object();
     for (const auto& [id, s] : d.calculators) calcs[id] = sectionJson(s);
+    if (!d.sourceFile.empty()) j["source"] = {{"file", d.sourceFile}, {"saved", d.sourceSaved}};
     return j.dump(2) + "\n";
 }
 

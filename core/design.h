@@ -34,6 +34,10 @@ struct Design {
     // Parts this version does not know ("calculators.via_properties.x"), from
     // a newer version of the format: reported before the design is applied.
     std::vector<std::string> unknown;
+    // The remembered work only: the design file the work was last saved to or
+    // opened from, and whether it still held the work ("source" in the JSON).
+    std::string sourceFile;
+    bool sourceSaved = false;
     bool operator==(const Design&) const = default;
 };
 

@@ -567,7 +567,12 @@ std::string rememberedWorkPath() {
 std::string rememberWork(App& app, const std::string& path) {
     if (path.empty()) return "";
     DesignSession& s = session(app);
-    const std::string json = designJson(captureDesign(app));
+    Design d = captureDesign(app);
+    // The design file goes with the work, so that the title and the question
+    // before discarding changes come back too.
+    d.sourceSaved = !s.file.empty() && designJson(d) == s.savedJson;
+    d.sourceFile = s.file;
+    const std::string json = designJson(d);
     if (json == s.rememberedJson) return "";
     makeFolderOf(path);
     const std::string why = replaceFile(path, json);
@@ -591,7 +596,13 @@ void restoreWork(App& app, const std::string& path) {
         return;
     }
     applyDesign(app, d);
-    session(app).rememberedJson = designJson(captureDesign(app));
+    DesignSession& s = session(app);
+    const Design restored = captureDesign(app);
+    s.file = d.sourceFile;
+    // Work that differed from its design (or had none) stays unsaved.
+    s.savedJson = d.sourceSaved ? designJson(restored) : std::string();
+    if (d.sourceFile.empty() && designJson(restored) == designJson(s.defaults)) s.savedJson = designJson(restored);
+    showTitle(app);
 }
 
 }  // namespace tv

@@ -332,6 +332,28 @@ TEST(DesignFiles, RememberedWork) {
     EXPECT_EQ(q.c("Edit1").text(), "41");
     EXPECT_TRUE(q.app->currentIs(Fn::Ppm));
 
+    // The design the work was saved in comes back with it.
+    {
+        Program p;
+        user::typeText(*p.app, p.c("Edit1"), "42");
+        ASSERT_TRUE(saveDesign(*p.app, scratch("kept.tvd")));
+        EXPECT_EQ(rememberWork(*p.app, path), "");
+    }
+    {
+        Program p;
+        restoreWork(*p.app, path);
+        EXPECT_EQ(p.app->Form1.self().caption().rfind("kept.tvd - ", 0), 0u);
+        EXPECT_FALSE(unsavedChanges(*p.app));
+        user::typeText(*p.app, p.c("Edit1"), "43");
+        EXPECT_EQ(rememberWork(*p.app, path), "");
+    }
+    {
+        Program p;
+        restoreWork(*p.app, path);
+        EXPECT_EQ(p.c("Edit1").text(), "43");
+        EXPECT_TRUE(unsavedChanges(*p.app)) << "changed after it was saved";
+    }
+
     writeFile(path, "{\"format\": \"tolvane-design\", \"vers");
     Program r;
     restoreWork(*r.app, path);
