@@ -121,7 +121,9 @@ std::string designJson(const Design& d) {
     Json& calcs = j["calculators"] = Json::object();
     for (const auto& [id, s] : d.calculators) calcs[id] = sectionJson(s);
     if (!d.sourceFile.empty()) j["source"] = {{"file", d.sourceFile}, {"saved", d.sourceSaved}};
-    return j.dump(2) + "\n";
+    // A text that is not UTF-8 (bytes a script typed) is kept with its bad
+    // bytes replaced: the document stays JSON.
+    return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 Design parseDesign(const std::string& text) {

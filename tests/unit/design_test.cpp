@@ -239,6 +239,20 @@ TEST(DesignFiles, BadFilesAreRefusedWhole) {
     }
 }
 
+// A field holding bytes that are not UTF-8 (a script can type them) is saved
+// with them replaced, and asking about unsaved changes works.
+TEST(DesignFiles, TextsThatAreNotUtf8) {
+    Program p;
+    user::pick(*p.app, p.c("TabControl1"), indexOf(Fn::EmbeddedResistors));
+    user::typeText(*p.app, p.c("Edit157"), "\xff\xfe");
+    EXPECT_TRUE(unsavedChanges(*p.app));
+    const std::string path = scratch("bytes.tvd");
+    ASSERT_TRUE(saveDesign(*p.app, path));
+    Program q;
+    ASSERT_TRUE(openDesign(*q.app, path)) << q.out.str();
+    EXPECT_EQ(q.c("Edit157").text(), "\xef\xbf\xbd\xef\xbf\xbd");
+}
+
 // Values of a newer version are named in a question: No leaves the work as it
 // was, Yes opens the rest.
 TEST(DesignFiles, UnknownIdsAreAskedAbout) {
