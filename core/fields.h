@@ -94,6 +94,9 @@ struct Field {
     // converts in a way of its own (rounded, another factor); nullptr: the
     // unit's factor (mils to mm or um).
     double (*converted)(double value, bool metric) = nullptr;
+    // A result the recalculation leaves to a worker thread (the field
+    // solver's): computes it now, in this thread, for goal seek and sweep.
+    void (*settle)(App&) = nullptr;
 
     bool isResult() const { return role == Role::Result; }
     const char* formatIn(bool metricUnits) const { return metricUnits && metricFormat ? metricFormat : format; }

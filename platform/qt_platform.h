@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tv {
 
+class BackgroundWorker;
 class HelpWindow;
 class QtWindows;
 
@@ -48,6 +49,9 @@ public:
     void showAnalysis(AnalysisWindow which) override;
     void showHelp() override;
     std::string chooseDesignFile(bool save, const std::string& suggestion) override;
+    void runInBackground(Platform::BackgroundWork work) override;
+    // Waits until the work handed on so far has run and shown its outcome.
+    void waitForBackgroundWork();
     // The help window once it was opened.
     HelpWindow* helpWindow() const;
 
@@ -68,6 +72,7 @@ private:
     QtWindows* windows_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     QPointer<HelpWindow> help_;
+    std::unique_ptr<BackgroundWorker> background_;
 };
 
 }  // namespace tv
