@@ -14,7 +14,8 @@
 namespace {
 
 const char* kUsage =
-    "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [--strict] [SCRIPT]\n"
+    "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [--design FILE]\n"
+    "                   [--strict] [SCRIPT]\n"
     "       tolvane-cli list [--json]\n"
     "       tolvane-cli describe CALC [choice=OPTION ...] [--units imperial|metric] [--json]\n"
     "       tolvane-cli calc CALC [choice=OPTION ...] [id=value ...] [--units imperial|metric] [--json|--csv]\n"
@@ -35,6 +36,7 @@ int help() {
                  "  --settings FILE   keep the settings in this INI file (default: in memory)\n"
                  "  --never-installed a missing settings FILE stays never installed (no defaults)\n"
                  "  --decimal SEP     the user's decimal separator: point, comma or other\n"
+                 "  --design FILE     open this design after start-up, before the script runs\n"
                  "  --strict          a message left unchecked by expect-message at the end fails\n"
                  "  --help            show this help\n"
                  "  --version         show the version\n\n"
@@ -68,11 +70,13 @@ int main(int argc, char** argv) {
     bool haveSeparator = false;
     bool neverInstalled = false;
     bool strict = false;
+    std::string design;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--settings" && i + 1 < argc) settingsFile = argv[++i];
         else if (a == "--never-installed") neverInstalled = true;
         else if (a == "--strict") strict = true;
+        else if (a == "--design" && i + 1 < argc) design = argv[++i];
         else if (a == "--decimal" && i + 1 < argc) {
             std::string d = argv[++i];
             if (d == "point") separator = ".";
@@ -123,6 +127,7 @@ int main(int argc, char** argv) {
     // desktop program does, unless the never-installed case is asked for.
     driver.setInstallOnFirstStart(!neverInstalled);
     driver.setStrictMessages(strict);
+    driver.setStartDesign(design);
     try {
         driver.start();
     } catch (const std::exception& e) {

@@ -24,6 +24,7 @@
 #include "core/catalogue.h"
 #include "platform/form_view.h"
 #include "platform/ini_settings_key.h"
+#include "shell/designs.h"
 #include "shell/program.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_windows.h"
@@ -120,6 +121,23 @@ int main(int argc, char** argv) {
     }
     if (app.ended) return app.exitCode;
 
+    // The work of the last session comes back after the start-up, and the work
+    // is remembered every few seconds while it changes and when the program
+    // ends (not for unattended screenshots, which show the defaults).
+    QTimer rememberer;
+    const std::string workPath = screenshot.isEmpty() ? tv::rememberedWorkPath() : std::string();
+    tv::startDesignSession(app);
+    if (!workPath.empty()) {
+        tv::keepRecentDesigns(app, tv::designDataFolder() + "/recent-designs");
+        tv::restoreWork(app, workPath);
+        // Not while a window holds the program (a goal seek or sweep tries
+        // values on the window, a message waits): the work is kept after.
+        QObject::connect(&rememberer, &QTimer::timeout, [&] {
+            if (!app.ended && !QApplication::activeModalWidget()) tv::rememberWork(app, workPath);
+        });
+        rememberer.start(3000);
+    }
+
     if (!screenshot.isEmpty()) {
         QApplication::processEvents();
         bool saved = windows->main().grab().save(screenshot, "PNG");
@@ -127,5 +145,8 @@ int main(int argc, char** argv) {
         return saved ? 0 : 1;
     }
     int status = QApplication::exec();
+    rememberer.stop();
+    if (const std::string why = tv::rememberWork(app, workPath); !why.empty())
+        std::fprintf(stderr, "tolvane: cannot remember the work in %s: %s\n", workPath.c_str(), why.c_str());
     return app.ended ? app.exitCode : status;
 }

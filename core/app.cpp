@@ -190,6 +190,7 @@ void App::UpdateConductorTemperature() {
 }
 
 void App::Button1Click() {
+    if (recalculationHeld > 0) return;
     catalogue.each(&CalculatorModule::fillEmptyFields, *this);
     ValidateTempRise();
     ValidateAmbient();

@@ -63,6 +63,9 @@ public:
     double materialModifier = 0;
     bool ended = false;
     int exitCode = 0;
+    // While above zero, Button1Click does nothing: a design being applied
+    // recalculates once, when every value is in place.
+    int recalculationHeld = 0;
 
     // Component of the main window by name (shell code; calculators use
     // their bound panel and shared()).

@@ -95,6 +95,9 @@ struct FunctionEntry {
     const char* panel;        // "GroupBox1"
     const char* panelCaption; // " Via Characteristics "
     const CalculatorModule* module;
+    // The function's id in designs ("via_properties"): never changes once
+    // released; nullptr keeps the function out of designs.
+    const char* id = nullptr;
 
     constexpr int index() const { return indexOf(fn); }
 };

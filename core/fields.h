@@ -90,6 +90,10 @@ struct Field {
     // (a row that holds another quantity in some state keeps its number).
     bool (*converts)(App&, const Component&) = nullptr;
     Conversion conversion = Conversion::Table;
+    // The number the units switch makes of the value, for a row its module
+    // converts in a way of its own (rounded, another factor); nullptr: the
+    // unit's factor (mils to mm or um).
+    double (*converted)(double value, bool metric) = nullptr;
     // A result the recalculation leaves to a worker thread (the field
     // solver's): computes it now, in this thread, for goal seek and sweep.
     void (*settle)(App&) = nullptr;
@@ -122,6 +126,14 @@ struct Choice {
     std::span<const ChoiceOption> options;
 };
 
+// A selection of a calculator kept in a design by its id: a
+// radio group's or combo box's item, a check box's state, a track bar's
+// position. A design applies them in table order, before the inputs.
+struct Selection {
+    const char* id;    // "solve_for"
+    const char* name;  // "RadioGroup8"
+};
+
 struct FieldTable {
     // Inputs and results in reading order; a type's first result is the
     // calculator's main result.
@@ -131,6 +143,9 @@ struct FieldTable {
     // Units switch, while the function's tab is selected: rebuilds the plane
     // group in the module's own way instead of offering the plane weights.
     void (*planeGroup)(App&, bool metric) = nullptr;
+    // The calculator's own selections beside the shared groups, in the order
+    // they are applied (a type before the modes it offers).
+    std::span<const Selection> selections{};
 
     // The field with this id or designer name in the current type first,
     // else in any type; nullptr when there is none.

@@ -62,6 +62,9 @@ public:
     virtual void printMainWindow() {}
     virtual void printerSetup() {}
 
+    // The file dialog of Save Design (save) or Open Design: the chosen path,
+    // "" when cancelled; `suggestion` is the design's file, if any.
+    virtual std::string chooseDesignFile(bool /*save*/, const std::string& /*suggestion*/) { return ""; }
     // Window management of secondary windows (GUI only).
     virtual void showWindow(const std::string& /*form*/) {}
     virtual void closeWindow(const std::string& /*form*/) {}

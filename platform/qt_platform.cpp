@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
@@ -299,6 +300,18 @@ void QtPlatform::showAnalysis(AnalysisWindow which) {
         SweepDialog dialog(*windows_, dialogParent());
         dialog.exec();
     }
+}
+
+std::string QtPlatform::chooseDesignFile(bool save, const std::string& suggestion) {
+    QWidget* parent = windows_ ? &windows_->main() : nullptr;
+    const QString filter = "Tolvane designs (*.tvd);;All files (*)";
+    QString start = QString::fromStdString(suggestion);
+    if (start.isEmpty()) start = QDir::homePath() + (save ? "/design.tvd" : "");
+    QString path = save ? QFileDialog::getSaveFileName(parent, "Save Design", start, filter)
+                        : QFileDialog::getOpenFileName(parent, "Open Design", start, filter);
+    // A name typed without an extension gets the designs' one.
+    if (save && !path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".tvd";
+    return path.toStdString();
 }
 
 }  // namespace tv

@@ -48,6 +48,7 @@ public:
     void closeWindow(const std::string& form) override;
     void showAnalysis(AnalysisWindow which) override;
     void showHelp() override;
+    std::string chooseDesignFile(bool save, const std::string& suggestion) override;
     void runInBackground(Platform::BackgroundWork work) override;
     // Waits until the work handed on so far has run and shown its outcome.
     void waitForBackgroundWork();

@@ -11,6 +11,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libeigen3-dev  # the field solver's dense linear algebra
+  nlohmann-json3-dev  # design files
   fonts-liberation2 xvfb xauth
   file  # the Debian package build reads the programs' types with it
   poppler-utils  # the print test looks at the printed page

@@ -11,6 +11,8 @@ const std::vector<MenuKey>& menuKeys() {
         {"Ctrl+Q", "Exit1"},
         {"Ctrl+P", "Print1"},
         {"F1", "HelpTopics1"},
+        {"Ctrl+S", "SaveDesign1"},
+        {"Ctrl+O", "OpenDesign1"},
     };
     return keys;
 }

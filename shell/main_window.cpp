@@ -6,6 +6,7 @@
 
 #include "core/app.h"
 #include "shell/analysis_fields.h"
+#include "shell/designs.h"
 #include "shell/options_window.h"
 #include "shell/outward.h"
 #include "shell/program.h"
@@ -158,6 +159,7 @@ void buildWindows(App& app) {
     installHelpLinks(app);
     installPrinting(app);
     installToolsMenu(app);
+    installDesignMenu(app);
 
     // Every spin button of the main window recalculates (the shared ones and
     // those on the panels), unless its module installed its own handlers.

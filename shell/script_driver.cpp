@@ -6,6 +6,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "shell/designs.h"
 #include "shell/keyboard.h"
 #include "shell/program.h"
 #include "shell/repair.h"
@@ -46,6 +47,13 @@ void RecordingPlatform::showAnalysis(AnalysisWindow which) {
 
 void RecordingPlatform::showHelp() { out_ << "window: Help\n"; }
 
+// A script saves and opens designs with save-design and open-design; the
+// menu items' file dialog is taken as cancelled.
+std::string RecordingPlatform::chooseDesignFile(bool save, const std::string&) {
+    out_ << "window: " << (save ? "Save Design" : "Open Design") << "\n";
+    return "";
+}
+
 std::string RecordingPlatform::workingDirectory() {
     std::error_code ec;
     auto p = std::filesystem::current_path(ec);
@@ -63,6 +71,12 @@ void ScriptDriver::start() {
     app_ = std::make_unique<App>(platform_, key_, functionCatalogue(), separator_);
     buildWindows(*app_);
     StartupSequence(*app_);
+    startDesignSession(*app_);
+    if (!startDesign_.empty() && !app_->ended) {
+        bool opened = false;
+        app_->userAction([&] { opened = openDesign(*app_, startDesign_); });
+        if (!opened) throw StartDesignRefused("the design " + startDesign_ + " was not opened");
+    }
 }
 
 namespace {
@@ -229,6 +243,20 @@ bool ScriptDriver::execute(const std::string& rawLine, int number) {
     if (cmd == "restart") {
         need(0);
         start();
+        return true;
+    }
+    if (cmd == "save-design" || cmd == "open-design") {
+        need(1);
+        if (tok[1].empty()) throw ScriptError(cmd + " needs a file name");
+        requireRunning(cmd);
+        bool done = false;
+        app_->userAction([&] { done = cmd == "save-design" ? saveDesign(*app_, tok[1]) : openDesign(*app_, tok[1]); });
+        // A design that is refused is said in its message; a file that
+        // cannot be written also fails the line.
+        if (!done && cmd == "save-design") {
+            out_ << "FAIL line " << number << ": save-design: cannot write " << tok[1] << "\n";
+            return false;
+        }
         return true;
     }
     if (cmd == "store") {

@@ -24,6 +24,7 @@ public:
     void printMainWindow() override;
     void showAnalysis(AnalysisWindow which) override;
     void showHelp() override;
+    std::string chooseDesignFile(bool save, const std::string& suggestion) override;
 
     std::deque<std::string> unchecked;  // messages not yet expected
     std::deque<bool> answers;           // answers to the next questions
@@ -48,6 +49,9 @@ public:
     // Starts the program (first-start install, windows, start-up); throws
     // DescriptionError.
     void start();
+    // A design file applied after every start-up, before any command runs
+    // (tolvane-cli --design); "" for none.
+    void setStartDesign(std::string path) { startDesign_ = std::move(path); }
     // Whether a start on a key that does not exist installs the defaults first,
     // as every start of the desktop program does (on by default).
     void setInstallOnFirstStart(bool install) { installOnFirstStart_ = install; }
@@ -93,6 +97,12 @@ private:
     int line_ = 0;
     bool installOnFirstStart_ = true;
     bool strictMessages_ = false;
+    std::string startDesign_;
+};
+
+// A design named at start that could not be opened (its message is shown).
+struct StartDesignRefused : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 }  // namespace tv

@@ -78,7 +78,12 @@ constexpr Field kFields[] = {
     // A chart's text up to 500 V, computed ("%.4f mils", "%.4f mm") above.
     {"spacing", "Edit51", "Minimum Conductor Spacing", Role::Result, Quantity::Length, kMilsMm},
 };
-constexpr FieldTable kFieldTable{kFields};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"voltage", "RadioGroup9"},
+    {"device_type", "RadioGroup10"},
+};
+constexpr FieldTable kFieldTable{kFields, nullptr, nullptr, kSelections};
 
 }  // namespace
 

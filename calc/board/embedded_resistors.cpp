@@ -120,7 +120,11 @@ constexpr Field kFields[] = {
     {"thickness", "Edit162", "Resistor Thickness", Role::Result, Quantity::Length, kMilsMm, "%.3f mils", "%.3f mm", kRing},
     {"ring_area", "Edit161", "Resistor Area", Role::Result, Quantity::Area, {"Sq.mils", "Sq.mm"}, "%.1f Sq.mils", "%.2f Sq.mm", kRing},
 };
-constexpr FieldTable kFieldTable{kFields, fieldType};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"resistor_type", "RadioGroup11"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType, nullptr, kSelections};
 
 void install(App& app) {
     ResistorPanel& p = app.bindPanel<ResistorPanel>();

@@ -162,7 +162,14 @@ constexpr Field kFields[] = {
     {"min_drill", "Edit37", "Suggested Min Drill", Role::Result, Quantity::Length, kMilsMm, "%0.2f mils", "%0.3f mm", kCorner},
     {"max_drill", "Edit38", "Suggested Max Drill", Role::Result, Quantity::Length, kMilsMm, "%0.2f mils", "%0.3f mm", kCorner},
 };
-constexpr FieldTable kFieldTable{kFields, fieldType};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"pad_type", "RadioGroup14"},
+    {"pad_style", "RadioGroup7"},
+    {"tooling", "ComboBox2"},
+    {"bga_pitch", "ComboBox4"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType, nullptr, kSelections};
 
 // Selecting the function enables "Solve!" only for the two types that read
 // their fields on every run (a type click has its own rule).

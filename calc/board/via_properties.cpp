@@ -155,7 +155,11 @@ void keepViaModes(App& app, bool) {
     plane.onClick = std::move(click);
 }
 
-constexpr FieldTable kFieldTable{kFields, fieldType, keepViaModes};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"full_plane_opening", "CheckBox5"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType, keepViaModes, kSelections};
 
 }  // namespace
 }  // namespace via

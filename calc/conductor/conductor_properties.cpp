@@ -108,7 +108,14 @@ constexpr Field kFields[] = {
     {"skin_depth", "Edit129", "Skin Depth", Role::Result, Quantity::Length, kMilsUm, "%.5f mils", "%.5f um"},
     {"skin_depth_percentage", "Edit134", "Skin Depth Percentage", Role::Result, Quantity::Percent, {"%"}},
 };
-constexpr FieldTable kFieldTable{kFields, fieldType};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"solve_for", "RadioGroup8"},
+    {"parallel_conductors", "RadioGroup15"},
+    {"plane_present", "RadioGroup2"},
+    {"dc", "CheckBox1"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType, nullptr, kSelections};
 
 void etchFactorLabel(App& app) {
     conductorPanel(app).Label126.setCaption(app.preferences().etch == EtchFactor::None ? "None" : "1:1");

@@ -131,7 +131,14 @@ constexpr Field kFields[] = {
     {"wavelength", "Edit23", "Full Wavelength (In Air)", Role::Result, Quantity::Length, kInchesCm, "%.5f Inches", "%.5f cm"},
     {"propagation_speed", "Edit43", "Propagation Speed (C/Sqrt(Er))", Role::Result, Quantity::Speed, {"m/s"}, "%.3f m/s"},
 };
-constexpr FieldTable kFieldTable{kFields, fieldType};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"input_method", "RadioGroup12"},
+    {"frequency_unit", "RadioGroup20"},
+    {"rise_distance_divisor", "TrackBar2"},
+    {"wavelength_divisor", "TrackBar3"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType, nullptr, kSelections};
 
 }  // namespace
 

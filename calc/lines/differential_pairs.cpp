@@ -209,7 +209,11 @@ constexpr Field kFields[] = {
      .quantity = Quantity::Percent, .unit = {"%"}, .format = lines::kFieldDeviationFormat,
      .settle = lines::settleFieldLine},
 };
-constexpr FieldTable kFieldTable{kFields, geometryIndex};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"tolerance", "TrackBar1"},
+};
+constexpr FieldTable kFieldTable{kFields, geometryIndex, nullptr, kSelections};
 
 void install(App& app) {
     DifferentialPanel& p = app.bindPanel<DifferentialPanel>();

@@ -106,7 +106,13 @@ constexpr Field kFields[] = {
     {"er_effective", "Edit150", "Er Eff", Role::Input, Quantity::Permittivity},
     {"wavelength", "Edit104", "Wavelength", Role::Result, Quantity::Length, {"Inches", "cm"}, "%.5f Inches", "%.5f cm"},
 };
-constexpr FieldTable kFieldTable{kFields, fieldType};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"input_method", "RadioGroup22"},
+    {"time_unit", "RadioGroup21"},
+    {"divisor", "TrackBar4"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType, nullptr, kSelections};
 
 }  // namespace
 

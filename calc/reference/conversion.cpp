@@ -199,7 +199,12 @@ constexpr Field kFields[] = {
     {"angle", "Edit218", "Angle (Degrees)", Role::Result, Quantity::Angle, {}, "%.4f"},
     {"radians", "Edit220", "Radians", Role::Result, Quantity::Angle, {}, "%.4f"},
 };
-constexpr FieldTable kFieldTable{kFields};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"polar_to_rectangular", "CheckBox3"},
+    {"angle_swap", "CheckBox2"},
+};
+constexpr FieldTable kFieldTable{kFields, nullptr, nullptr, kSelections};
 
 void install(App& app) {
     ConversionPanel& p = app.bindPanel<ConversionPanel>();

@@ -76,7 +76,11 @@ void install(App& app) {
 constexpr Field kFields[] = {
     {"power_transmission_amps", "Edit141", "Max amps, power tx", Role::Result, Quantity::Current, {"Amps"}, "%0.3f Amps"},
 };
-constexpr FieldTable kFieldTable{kFields};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"wire_gauge", "ComboBox3"},
+};
+constexpr FieldTable kFieldTable{kFields, nullptr, nullptr, kSelections};
 
 }  // namespace
 

@@ -367,7 +367,14 @@ constexpr Field kFields[] = {
     {"t_r2", "Edit296", "R2", Role::Result, Quantity::Resistance, kR, "%.2f Ohms", nullptr, kT},
     {"t_r3", "Edit297", "R3", Role::Result, Quantity::Resistance, kR, "%.2f Ohms", nullptr, kT},
 };
-constexpr FieldTable kFieldTable{kFields, fieldType};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"solve_for", "RadioGroup13"},
+    {"led_current", "CheckBox6"},
+    {"series_count", "RadioGroup16"},
+    {"parallel_count", "RadioGroup23"},
+};
+constexpr FieldTable kFieldTable{kFields, fieldType, nullptr, kSelections};
 
 }  // namespace
 

@@ -77,10 +77,12 @@ void CheckBox4Click(App& app) {
 
 // The plane's area converts between square inches and square millimetres,
 // before the distance.
+double convertedArea(double area, bool metric) {
+    return metric ? pdn::squareInchesToSquareMm(area) : pdn::squareMmToSquareInches(area);
+}
 void unitConversions(App& app, bool metric) {
     PdnPanel& p = app.panel<PdnPanel>();
-    const double area = app.num(p.Edit228);
-    app.writeNumber(p.Edit228, metric ? pdn::squareInchesToSquareMm(area) : pdn::squareMmToSquareInches(area));
+    app.writeNumber(p.Edit228, convertedArea(app.num(p.Edit228), metric));
 }
 
 constexpr Field kFields[] = {
@@ -89,7 +91,7 @@ constexpr Field kFields[] = {
     {"transient", "Edit110", "Transient Percentage", Role::Input, Quantity::Percent, {"%"}},
     {"noise_margin", "Edit106", "Total Noise margin", Role::Input, Quantity::Percent, {"%"}},
     {"ac_allocation", "Edit107", "AC Allocation of Margin", Role::Input, Quantity::Percent, {"%"}},
-    {"plane_area", "Edit228", "Area of plane", Role::Input, Quantity::Area, {"Sq.In", "Sq.mm"}, nullptr, nullptr, 0, "Edit231", nullptr, Conversion::Hook},
+    {"plane_area", "Edit228", "Area of plane", Role::Input, Quantity::Area, {"Sq.In", "Sq.mm"}, nullptr, nullptr, 0, "Edit231", nullptr, Conversion::Hook, convertedArea},
     {"plane_distance", "Edit229", "Distance between planes", Role::Input, Quantity::Length, kMilsMm, nullptr, nullptr, 0, "Edit232"},
     {"frequency", "Edit234", "Frequency", Role::Input, Quantity::Frequency, {"MHz"}},
     {"er", "Edit7", "Er", Role::Input, Quantity::Permittivity},
@@ -97,7 +99,11 @@ constexpr Field kFields[] = {
     {"plane_capacitance", "Edit230", "Total Plane Capacitance", Role::Result, Quantity::Capacitance, {"pF"}, "%.2f pF"},
     {"capacitive_reactance", "Edit235", "Capacitive Reactance", Role::Result, Quantity::Impedance, {"Ohms"}, "%.4f Ohms"},
 };
-constexpr FieldTable kFieldTable{kFields};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"dc", "CheckBox4"},
+};
+constexpr FieldTable kFieldTable{kFields, nullptr, nullptr, kSelections};
 
 void install(App& app) {
     PdnPanel& p = app.bindPanel<PdnPanel>();

@@ -83,7 +83,13 @@ constexpr Field kFields[] = {
     {"xl", "Edit274", "Xl", Role::Result, Quantity::Impedance, {"Ohms"}, "%.4f Ohms"},
     {"resonant_frequency", "Edit275", "Resonant Frequency", Role::Result, Quantity::Frequency, {"Hz"}, "%.4f Hz"},
 };
-constexpr FieldTable kFieldTable{kFields};
+// The selections a design keeps, in the order they are applied.
+constexpr Selection kSelections[] = {
+    {"frequency_unit", "RadioGroup19"},
+    {"capacitance_unit", "RadioGroup17"},
+    {"inductance_unit", "RadioGroup18"},
+};
+constexpr FieldTable kFieldTable{kFields, nullptr, nullptr, kSelections};
 
 }  // namespace
 

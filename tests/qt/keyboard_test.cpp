@@ -1,6 +1,8 @@
 // The keys reach the model through the windows: the menu shortcuts, Ctrl+Tab
 // between the calculators, Escape and Enter on the secondary windows, and a
 // key that ends the start-up picture.
+#include <filesystem>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +14,7 @@
 #include "platform/result_fields.h"
 #include "platform/tab_strip.h"
 #include "program_fixture.h"
+#include "shell/designs.h"
 #include "shell/program.h"
 
 namespace {
@@ -43,7 +46,8 @@ TEST_F(Windows, CtrlTabStepsThroughTheCalculatorsAsATabClickDoes) {
 
 TEST_F(Windows, MenuItemsCarryTheirShortcuts) {
     const std::pair<const char*, const char*> expected[] = {
-        {"Exit1", "Ctrl+Q"}, {"Print1", "Ctrl+P"}, {"HelpTopics1", "F1"}};
+        {"Exit1", "Ctrl+Q"}, {"Print1", "Ctrl+P"}, {"HelpTopics1", "F1"}, {"SaveDesign1", "Ctrl+S"},
+        {"OpenDesign1", "Ctrl+O"}};
     for (const auto& [item, keys] : expected) {
         QAction* action = windows->main().actionOf(app->c(item));
         ASSERT_TRUE(action) << item;
@@ -54,6 +58,17 @@ TEST_F(Windows, MenuItemsCarryTheirShortcuts) {
     QTest::keyClick(&windows->main(), Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].second, "Print form data?");
+}
+
+// The title bar shows the design's name once the work is saved in one.
+TEST_F(Windows, TheTitleBarShowsTheDesignsName) {
+    tv::startDesignSession(*app);
+    const QString plain = windows->main().windowTitle();
+    const std::string path = (std::filesystem::temp_directory_path() / "title-test.tvd").string();
+    ASSERT_TRUE(tv::saveDesign(*app, path));
+    QApplication::processEvents();
+    EXPECT_EQ(windows->main().windowTitle(), "title-test.tvd - " + plain);
+    std::filesystem::remove(path);
 }
 
 TEST_F(Windows, EscapeClosesEachWindowThroughItsCloseHandler) {
