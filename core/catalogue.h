@@ -95,9 +95,9 @@ struct FunctionEntry {
     const char* panel;        // "GroupBox1"
     const char* panelCaption; // " Via Characteristics "
     const CalculatorModule* module;
-    // The function's id in designs ("via_properties"): never changes once
-    // released; nullptr keeps the function out of designs.
-    const char* id = nullptr;
+    // The function's id in scripts and designs (its module's, "via"): never
+    // changes once released; nullptr keeps the function out of both.
+    const char* id() const;
 
     constexpr int index() const { return indexOf(fn); }
 };

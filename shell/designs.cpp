@@ -56,7 +56,7 @@ struct Section {
 std::vector<Section> sections(App& app) {
     std::vector<Section> out{{kShared, &kSharedTable}};
     for (const auto& f : app.catalogue.functions)
-        if (f.id && f.module && f.module->fields) out.push_back({f.id, f.module->fields});
+        if (f.id() && f.module->fields) out.push_back({f.id(), f.module->fields});
     return out;
 }
 
@@ -278,7 +278,7 @@ Design captureDesign(App& app) {
     const FunctionEntry* shown = app.catalogue.contains(app.currentFunction)
                                      ? &app.catalogue.functions[static_cast<size_t>(app.currentFunction)]
                                      : nullptr;
-    d.function = shown && shown->id ? shown->id : "";
+    d.function = shown && shown->id() ? shown->id() : "";
     const std::string& sep = app.userSeparator();
     for (const Section& sec : sections(app)) {
         const bool shared = sec.id == kShared;
@@ -327,7 +327,7 @@ std::string designProblem(App& app, const Design& design) {
     const CalculatorModule* shown = nullptr;
     bool found = false;
     for (const auto& f : app.catalogue.functions)
-        if (f.id && design.function == f.id) {
+        if (f.id() && design.function == f.id()) {
             shown = f.module;
             found = true;
         }
@@ -383,7 +383,7 @@ void applyDesign(App& app, const Design& design, const std::string& only) {
         const bool all = only.empty();
         if (all)
             for (const auto& f : app.catalogue.functions)
-                if (f.id && design.function == f.id) step([&] { SelectProgramFunction(app, f.index()); });
+                if (f.id() && design.function == f.id()) step([&] { SelectProgramFunction(app, f.index()); });
         for (const Section& sec : sections(app)) {
             const bool shared = sec.id == kShared;
             if (!all && sec.id != only) continue;
@@ -538,7 +538,7 @@ void resetInputs(App& app, bool all) {
         return;
     }
     const FunctionEntry& f = app.catalogue.functions[static_cast<size_t>(app.currentFunction)];
-    if (f.id) applyDesign(app, s.defaults, f.id);
+    if (f.id()) applyDesign(app, s.defaults, f.id());
 }
 
 void keepRecentDesigns(App& app, const std::string& file) {
