@@ -22,10 +22,10 @@ struct CommandUsage {
 constexpr CommandUsage kCommands[] = {
     {"list", "list [--json]"},
     {"describe", "describe CALC [choice=OPTION ...] [--units imperial|metric] [--json]"},
-    {"calc", "calc CALC [choice=OPTION ...] [id=value ...] [--units imperial|metric] [--json|--csv] [--decimal SEP]"},
-    {"solve", "solve CALC INPUT RESULT TARGET [id=value ...] [--units imperial|metric] [--json] [--decimal SEP]"},
+    {"calc", "calc CALC [choice=OPTION ...] [id=value ...] [--units imperial|metric] [--json|--csv] [--decimal SEP] [--design FILE]"},
+    {"solve", "solve CALC INPUT RESULT TARGET [id=value ...] [--units imperial|metric] [--json] [--decimal SEP] [--design FILE]"},
     {"sweep", "sweep CALC INPUT FROM TO STEPS RESULT... [--log] [-o FILE.csv] [id=value ...] [--units imperial|metric] "
-              "[--decimal SEP]"},
+              "[--decimal SEP] [--design FILE]"},
 };
 
 enum class Format { Lines, Json, Csv };
@@ -40,6 +40,7 @@ struct Request {
     bool logarithmic = false;
     std::optional<std::string> file;
     std::string separator = ".";
+    std::string design;  // opened after the defaults, before the values
 };
 
 bool isAssignment(const std::string& a) {
@@ -80,6 +81,10 @@ Request parse(const std::string& command, const std::vector<std::string>& args, 
             takes(a);
             r.file = value(i);
             if (r.file->empty()) throw UsageError("-o needs a file name");
+        } else if (a == "--design") {
+            takes(a);
+            r.design = value(i);
+            if (r.design.empty()) throw UsageError("--design needs a file name");
         } else if (a == "--decimal") {
             takes(a);
             const std::string& d = value(i);
@@ -102,7 +107,7 @@ Request parse(const std::string& command, const std::vector<std::string>& args, 
 // values applied.
 const FunctionEntry& prepare(Session& s, const std::string& command, const Request& r) {
     if (r.words.empty()) throw UsageError(command + " needs a calculator (see tolvane-cli list)");
-    s.start();
+    s.start(r.design);
     const FunctionEntry& e = s.find(r.words[0]);
     s.select(e);
     if (r.metric) s.setUnits(*r.metric);
@@ -444,13 +449,16 @@ int runOneShot(const std::string& command, const std::vector<std::string>& args,
     try {
         if (command == "list") return list(parse(command, args, "--json --decimal"), out);
         if (command == "describe") return describe(parse(command, args, "--units --json --decimal"), out, err);
-        if (command == "calc") return calc(parse(command, args, "--units --json --csv --decimal"), out, err);
-        if (command == "solve") return solve(parse(command, args, "--units --json --decimal"), out, err);
-        if (command == "sweep") return sweepCommand(parse(command, args, "--units --log -o --decimal"), out, err);
+        if (command == "calc") return calc(parse(command, args, "--units --json --csv --decimal --design"), out, err);
+        if (command == "solve") return solve(parse(command, args, "--units --json --decimal --design"), out, err);
+        if (command == "sweep") return sweepCommand(parse(command, args, "--units --log -o --decimal --design"), out, err);
         throw UsageError("unknown command " + command);
     } catch (const UsageError& e) {
         err << "tolvane-cli " << command << ": " << e.what() << "\n";
         return 2;
+    } catch (const DesignRefused& e) {
+        err << "tolvane-cli " << command << ": " << e.what() << "\n";
+        return 1;
     } catch (const std::exception& e) {
         err << "tolvane-cli " << command << ": internal error: " << e.what() << "\n";
         return 2;

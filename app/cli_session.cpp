@@ -26,10 +26,16 @@ Session::Session(const std::string& separator) : driver_(key_, separator, sink_,
     for (const auto& d : repairDefaults()) key_.values[d.name] = d.value;
 }
 
-void Session::start() {
-    driver_.start();
-    // A design file would be applied here: after the defaults, before the
-    // command selects its calculator.
+void Session::start(const std::string& design) {
+    // The design is opened after the defaults, before the command selects
+    // its calculator and types its values.
+    driver_.setStartDesign(design);
+    try {
+        driver_.start();
+    } catch (const StartDesignRefused&) {
+        const auto& said = messages();
+        throw DesignRefused(said.empty() ? "the design " + design + " was not opened" : said.back());
+    }
 }
 
 const FunctionEntry& Session::find(const std::string& id) {

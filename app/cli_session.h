@@ -24,6 +24,11 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The design given with --design was refused (exit status 1).
+struct DesignRefused : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // key=value in the order given.
 using Assignments = std::vector<std::pair<std::string, std::string>>;
 
@@ -32,8 +37,9 @@ public:
     // `separator`: the user's decimal separator the values are typed with.
     explicit Session(const std::string& separator);
 
-    // Starts the program on the default settings.
-    void start();
+    // Starts the program on the default settings, then opens `design` when
+    // one is given (DesignRefused with the program's message when it is not).
+    void start(const std::string& design = {});
     App& app() { return driver_.app(); }
 
     // The catalogue row of a calculator id; UsageError naming the ids when

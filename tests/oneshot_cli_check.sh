@@ -166,6 +166,19 @@ run 0 sweep conductor-impedance width 0.0508mm 0.508mm 9 z0
 run 0 sweep conductor-impedance width 1 100 2 z0 --log
 grep -q "^10," <<<"$out" || fail "log sweep middle step: $out"
 
+# --design: the saved inputs before the values given; a design that does not
+# open is status 1 naming the file.
+printf 'click RFImpedances1\nset Edit67 7\nenter Edit67\nsave-design %s\n' "$work/w7.tvd" |
+  "$cli" --decimal point >"$work/design.out" 2>&1 || fail "save-design: $(cat "$work/design.out")"
+run 0 calc conductor-impedance --design "$work/w7.tvd"
+grep -q "^z0 = 74.4675 Ohms$" <<<"$out" || fail "calc --design: $out"
+run 0 calc conductor-impedance width=5 --design "$work/w7.tvd"
+grep -q "^z0 = 83.6097 Ohms$" <<<"$out" || fail "calc --design with a value: $out"
+echo '{"format": "tolvane-design", "version": 9}' >"$work/newer.tvd"
+run 1 calc conductor-impedance --design "$work/newer.tvd"
+grep -q "Cannot open $work/newer.tvd: " <<<"$err" || fail "a refused design: $err"
+[ -z "$out" ] || fail "a refused design printed: $out"
+
 # A script's sweep file is headed as the one-shot sweep's, by captions with
 # units; the script's own lines keep their header (the input's designer name).
 printf 'click RFImpedances1\nsweep width 2 20 9 Edit70 > %s\nsweep width 2 4 1 z0\n' "$work/script.csv" |
