@@ -25,6 +25,14 @@ enum class StartupStep {
     OptionsLoaded,     // every stored option is set
 };
 
+// How a calculator works, as its printed report states it: a short
+// description of the method and the sources it rests on (as the References
+// window lists them).
+struct MethodNote {
+    const char* summary = nullptr;
+    std::vector<const char*> references{};
+};
+
 struct CalculatorModule {
     // Resource path of the panel description ("panels/via.win").
     const char* panel = nullptr;
@@ -75,6 +83,8 @@ struct CalculatorModule {
     // Another calculator hands over values (App::showFunction); runs before
     // the function is selected.
     void (*receive)(App&, const Handoff&) = nullptr;
+    // The method and references of the printed report.
+    MethodNote method{};
 };
 
 struct FunctionEntry {

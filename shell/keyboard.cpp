@@ -11,6 +11,7 @@ const std::vector<MenuKey>& menuKeys() {
         {"Ctrl+Q", "Exit1"},
         {"Ctrl+P", "Print1"},
         {"F1", "HelpTopics1"},
+        {"Ctrl+Shift+C", "CopyResults1"},
     };
     return keys;
 }

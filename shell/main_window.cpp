@@ -10,6 +10,7 @@
 #include "shell/outward.h"
 #include "shell/program.h"
 #include "shell/repair.h"
+#include "shell/report.h"
 #include "core/resources.h"
 #include "shell/selection.h"
 #include "core/stackup.h"
@@ -157,6 +158,7 @@ void buildWindows(App& app) {
     installAboutWindows(app);
     installHelpLinks(app);
     installPrinting(app);
+    installReport(app);
     installToolsMenu(app);
 
     // Every spin button of the main window recalculates (the shared ones and

@@ -222,6 +222,21 @@ const CalculatorModule differentialPairsModule{
     .information = {.resetToNA = {"Label72", "Label27", "Label28"}},
     // Plating on "Edge Cpld Ext" only.
     .manualFrames = {.apply = true, .base = true, .plating = true, .platingOnlyOnLayer = 0},
+    .method = {.summary = "The single-conductor impedance Zo of each geometry is the closed form "
+                         "of its line type (microstrip, centred or offset stripline, embedded "
+                         "microstrip); the differential impedance Zdiff multiplies it by the "
+                         "IPC-2141 coupling term of the spacing over the height. The "
+                         "broadside-coupled geometries use the closed forms for stacked "
+                         "conductors between planes. The tolerance band is taken around Zdiff and "
+                         "the target is checked against it. The closed forms hold for ratios from "
+                         "0.1 to 3.",
+               .references = {"IPC-2141A, Design Guide for High-Speed Controlled Impedance "
+                              "Circuit Boards, 2004.",
+                              "S. B. Cohn, \"Shielded Coupled-Strip Transmission Line\", IRE "
+                              "Transactions on Microwave Theory and Techniques, vol. 3, no. 5, "
+                              "1955.",
+                              "B. C. Wadell, Transmission Line Design Handbook, Artech House, "
+                              "1991."}},
 };
 
 }  // namespace tv
