@@ -45,9 +45,11 @@ QString rowsTable(const std::vector<ReportRow>& rows) {
                        .arg(kRule);
     bool stripe = false;
     for (const ReportRow& r : rows) {
+        // A caption that names its unit ("Frequency (MHz)") needs it only once.
+        const bool named = !r.unit.empty() && qs(r.caption).endsWith("(" + qs(r.unit) + ")");
         html += QString("<tr%1><td>%2</td><td align=\"right\">%3</td><td>%4</td></tr>")
                     .arg(stripe ? QString(" bgcolor=\"%1\"").arg(kStripe) : QString(), esc(r.caption), esc(r.value),
-                         esc(r.unit));
+                         named ? QString() : esc(r.unit));
         stripe = !stripe;
     }
     return html + "</table>";

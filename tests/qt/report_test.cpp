@@ -107,7 +107,7 @@ TEST(ReportPage, HoldsEveryRowAsText) {
     qt_test::startQt();
     tv::Report r;
     r.title = "Ohm's <Law>";
-    r.inputs = {{"Voltage", "5", "Volts"}};
+    r.inputs = {{"Voltage", "5", "Volts"}, {"Frequency (MHz)", "2", "MHz"}};
     r.choices = {{"Units", "Imperial", ""}};
     r.results = {{"Current", "0,5", "Amps"}};
     r.method = "V = I · R";
@@ -119,6 +119,8 @@ TEST(ReportPage, HoldsEveryRowAsText) {
     for (const char* part : {"Ohm's <Law>", "2026-05-04 09:30", "Voltage 5 Volts", "Units Imperial", "Current 0,5 Amps",
                              "V = I · R", "A book & a paper"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << "\n" << text.toStdString();
+    EXPECT_TRUE(text.contains("Frequency (MHz) 2")) << text.toStdString();
+    EXPECT_FALSE(text.contains("2 MHz")) << "a unit the caption names is not repeated";
     EXPECT_TRUE(tv::reportTailHtml(tv::Report{}).isEmpty());
 }
 
