@@ -184,7 +184,14 @@ QString reportTailHtml(const Report& report) {
 }
 
 QString printReport(QPrinter& printer, const Report& report, const QDateTime& when) {
-    if (printer.docName().isEmpty()) printer.setDocName(qs(report.title));
+    // The print queue names the job after the calculator, for this print only.
+    const QString docName = printer.docName();
+    printer.setDocName(qs(report.title));
+    struct Restore {
+        QPrinter& p;
+        QString name;
+        ~Restore() { p.setDocName(name); }
+    } restore{printer, docName};
     PdfFile pdf(printer);
     if (!pdf.error.isEmpty()) return pdf.error;
     QPainter painter;

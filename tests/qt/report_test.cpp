@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -46,6 +47,14 @@ TEST_F(ReportWindows, CtrlShiftCCopiesTheCalculatorsTable) {
     EXPECT_EQ(copied.toStdString(), tv::resultsTable(tv::currentReport(*app)));
     EXPECT_TRUE(copied.startsWith("Conductor Width\t10\tmils\n"));
     EXPECT_TRUE(copied.contains("Conductor Current\t1,4586\tAmps\n"));
+    // From inside a field too.
+    QGuiApplication::clipboard()->clear();
+    auto* width = qobject_cast<QLineEdit*>(widget("Edit15"));
+    ASSERT_TRUE(width);
+    width->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(width, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
+    EXPECT_EQ(width->text(), "10");
     EXPECT_TRUE(boxes.empty());
 }
 
