@@ -8,7 +8,6 @@
 #include <QString>
 
 class QPrinter;
-class QTextDocument;
 
 namespace tv {
 
