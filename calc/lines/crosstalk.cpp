@@ -107,7 +107,8 @@ const CalculatorModule crosstalkModule{
     .inputs = {.materialLabel = Enable::On, .erLabel = Enable::On, .material = Enable::On, .er = Enable::On},
     .method = {.summary = "The coupling between two parallel conductors is the geometric factor 1 "
                          "/ (1 + (D/H)²), D the distance between the conductors and H their "
-                         "height over the plane (for stripline, over the nearer plane of each), "
+                         "height over the plane (for stripline, D between the conductors' centres "
+                         "and H for each its distances to the two planes in parallel), "
                          "scaled down when the coupled section is electrically short: when its "
                          "out-and-back delay is shorter than the rise time. It is given in "
                          "decibels and as the voltage coupled onto the quiet conductor.",
