@@ -226,8 +226,9 @@ const CalculatorModule differentialPairsModule{
                          "of its line type (microstrip, centred or offset stripline, embedded "
                          "microstrip); the differential impedance Zdiff multiplies it by the "
                          "IPC-2141 coupling term of the spacing over the height. The "
-                         "broadside-coupled geometries use the closed forms for stacked "
-                         "conductors between planes. The tolerance band is taken around Zdiff and "
+                         "broadside-coupled geometries give Zdiff alone, from the spacing between "
+                         "the stacked conductors, reduced for the nearness of the planes when "
+                         "shielded. The tolerance band is taken around Zdiff and "
                          "the target is checked against it. The closed forms hold for ratios from "
                          "0.1 to 3.",
                .references = {"IPC-2141A, Design Guide for High-Speed Controlled Impedance "
