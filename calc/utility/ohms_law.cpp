@@ -386,8 +386,8 @@ const CalculatorModule ohmsLawModule{
     .method = {.summary = "Ohm's law V = I · R with the power P = V · I; the LED series "
                          "resistor drops the supply less the LED voltage at the LED current; "
                          "series resistors add, parallel ones add their conductances; the PI and "
-                         "T attenuator pads take the resistances that give the attenuation in the "
-                         "system impedance."},
+                         "T attenuator pads take the resistances that give the attenuation between "
+                         "the input and output impedances."},
 };
 
 }  // namespace tv
