@@ -131,6 +131,8 @@ public:
     // While set, messages are collected here instead of shown (a goal seek
     // tries values the user never typed).
     void holdMessages(std::vector<std::string>* into) { heldMessages_ = into; }
+    // Whether messages are held: a goal seek or sweep is trying values.
+    bool messagesHeld() const { return heldMessages_ != nullptr; }
     bool ask(const std::string& text, const std::string& caption) { return platform.ask(text, caption); }
 
     // Moving between calculators and windows; the shell installs the moves

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tv {
 
+class BackgroundWorker;
 class HelpWindow;
 class QtWindows;
 
@@ -52,6 +53,9 @@ public:
     void closeWindow(const std::string& form) override;
     void showAnalysis(AnalysisWindow which) override;
     void showHelp() override;
+    void runInBackground(Platform::BackgroundWork work) override;
+    // Waits until the work handed on so far has run and shown its outcome.
+    void waitForBackgroundWork();
     // The help window once it was opened.
     HelpWindow* helpWindow() const;
 
@@ -72,6 +76,7 @@ private:
     QtWindows* windows_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     QPointer<HelpWindow> help_;
+    std::unique_ptr<BackgroundWorker> background_;
     QString reportFolder_;  // where the last report PDF went
 };
 
