@@ -26,6 +26,14 @@ enum class StartupStep {
     OptionsLoaded,     // every stored option is set
 };
 
+// How a calculator works, as its printed report states it: a short
+// description of the method and the sources it rests on (as the References
+// window lists them).
+struct MethodNote {
+    const char* summary = nullptr;
+    std::vector<const char*> references{};
+};
+
 struct CalculatorModule {
     // The calculator's stable id for scripts ("conductor-impedance").
     const char* id = nullptr;
@@ -85,6 +93,8 @@ struct CalculatorModule {
     // is as it was. What a recalculation hands to a worker thread (the
     // trials start none) is brought up to date with the window.
     void (*afterTrials)(App&, bool kept) = nullptr;
+    // The method and references of the printed report.
+    MethodNote method{};
 };
 
 struct FunctionEntry {

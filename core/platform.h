@@ -18,6 +18,9 @@ struct FileWritten {
 enum class AnalysisWindow { GoalSeek, Sweep };
 inline const char* analysisWindowTitle(AnalysisWindow w) { return w == AnalysisWindow::GoalSeek ? "Goal Seek" : "Sweep"; }
 
+struct Report;
+enum class ReportOutput;
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -61,6 +64,11 @@ public:
     virtual bool choosePrinter() { return true; }
     virtual void printMainWindow() {}
     virtual void printerSetup() {}
+    // The report of the current calculator on the printer (after the print
+    // dialog) or into a PDF file (after a file dialog), as text on a light page.
+    virtual void printReport(const Report& /*report*/, ReportOutput /*output*/) {}
+    // Puts a text on the clipboard.
+    virtual void copyText(const std::string& /*text*/) {}
 
     // The file dialog of Save Design (save) or Open Design: the chosen path,
     // "" when cancelled; `suggestion` is the design's file, if any.

@@ -1,6 +1,9 @@
 #include "platform/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -15,17 +18,21 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <algorithm>
 
 #include "core/file_write.h"
+#include "core/report.h"
 #include "platform/background_work.h"
 #include "platform/form_view.h"
 #include "platform/goal_seek_dialog.h"
 #include "platform/help_window.h"
 #include "platform/installed_files.h"
+#include "platform/pdf_file.h"
 #include "platform/qt_windows.h"
+#include "platform/report_page.h"
 #include "platform/sweep_dialog.h"
 #include "platform/themes.h"
 #include "platform/widgets.h"
@@ -143,56 +150,6 @@ bool QtPlatform::choosePrinter() {
 
 namespace {
 
-// While a printer writes a PDF file: the file it writes is a temporary one in
-// the same folder, copied over the chosen file by commit(). A chosen file
-// that is no regular file (a named pipe, a folder) is refused at once.
-class PdfFile {
-public:
-    explicit PdfFile(QPrinter& printer) : printer_(printer), target_(printer.outputFileName()) {
-        if (printer.outputFormat() != QPrinter::PdfFormat || target_.isEmpty()) return;
-        if (std::string no = unwritableTarget(target_.toStdString()); !no.empty()) {
-            error = cannotWrite(qs(no));
-            return;
-        }
-        const QFileInfo info(target_);
-        temp_.setFileTemplate(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
-        if (!temp_.open()) {
-            error = cannotWrite(temp_.errorString());
-            return;
-        }
-        temp_.close();
-        printer.setOutputFileName(temp_.fileName());
-    }
-    ~PdfFile() {
-        if (!target_.isEmpty()) printer_.setOutputFileName(target_);
-    }
-    PdfFile(const PdfFile&) = delete;
-    PdfFile& operator=(const PdfFile&) = delete;
-
-    bool commit() {
-        if (temp_.fileName().isEmpty()) return true;
-        printer_.setOutputFileName(target_);
-        QFile drawn(temp_.fileName());
-        if (!drawn.open(QIODevice::ReadOnly)) {
-            error = cannotWrite(drawn.errorString());
-            return false;
-        }
-        const QByteArray bytes = drawn.readAll();
-        const std::string why = replaceFile(target_.toStdString(), bytes.toStdString());
-        if (!why.empty()) error = cannotWrite(qs(why));
-        return why.empty();
-    }
-
-    QString error;
-
-private:
-    QString cannotWrite(const QString& why) const { return "Cannot write " + target_ + ": " + why; }
-
-    QPrinter& printer_;
-    QString target_;
-    QTemporaryFile temp_;
-};
-
 // The plain light theme for as long as it lives, then the theme before it.
 class PlainLookWhile {
 public:
@@ -262,6 +219,41 @@ void QtPlatform::printerSetup() {
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
     dialog.exec();
 }
+
+void QtPlatform::printReport(const Report& report, ReportOutput output) {
+    if (output == ReportOutput::Printer) {
+        QPrintDialog dialog(&printer(), dialogParent());
+        dialog.setWindowTitle("Print Report");
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+        if (dialog.exec() != QDialog::Accepted) return;
+        if (const QString why = tv::printReport(printer(), report, QDateTime::currentDateTime()); !why.isEmpty())
+            showMessage(why.toStdString());
+        return;
+    }
+    if (reportFolder_.isEmpty()) reportFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (reportFolder_.isEmpty() || !QDir(reportFolder_).exists()) reportFolder_ = QDir::homePath();
+    QString name = qs(report.title).replace(QRegularExpression("[/\\\\:*?\"<>|]"), "-");
+    QString path = QFileDialog::getSaveFileName(dialogParent(), "Save Report as PDF",
+                                                QDir(reportFolder_).filePath(name + ".pdf"), "PDF files (*.pdf)");
+    if (path.isEmpty()) return;
+    if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+    reportFolder_ = QFileInfo(path).absolutePath();
+    if (const QString why = saveReportPdf(report, path); !why.isEmpty()) showMessage(why.toStdString());
+}
+
+QString QtPlatform::saveReportPdf(const Report& report, const QString& path) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    // The paper of the printer set up, with room around the text.
+    pdf.setPageSize(printer().pageLayout().pageSize());
+    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    pdf.setCreator(title_);
+    pdf.setDocName(qs(report.title));
+    pdf.setOutputFileName(path);
+    return tv::printReport(pdf, report, QDateTime::currentDateTime());
+}
+
+void QtPlatform::copyText(const std::string& text) { QGuiApplication::clipboard()->setText(qs(text)); }
 
 void QtPlatform::showWindow(const std::string& form) {
     if (windows_) windows_->show(form);

@@ -42,6 +42,11 @@ public:
     bool choosePrinter() override;
     void printMainWindow() override;
     void printerSetup() override;
+    void printReport(const Report& report, ReportOutput output) override;
+    // The report into a PDF file at `path` (the work of Save Report as PDF
+    // after its file dialog); why it failed, empty when written.
+    QString saveReportPdf(const Report& report, const QString& path);
+    void copyText(const std::string& text) override;
     // The printer the dialogs set up and printing uses (kept for the run).
     QPrinter& printer();
     void showWindow(const std::string& form) override;
@@ -73,6 +78,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     QPointer<HelpWindow> help_;
     std::unique_ptr<BackgroundWorker> background_;
+    QString reportFolder_;  // where the last report PDF went
 };
 
 }  // namespace tv

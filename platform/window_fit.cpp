@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "platform/form_view.h"
+#include "platform/widgets.h"
 
 namespace tv {
 
@@ -37,13 +38,24 @@ bool fitWindow(FormView& window, const QRect& area) {
     delete layout->replaceWidget(&client, scroll);
     scroll->setWidget(&client);
     layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+    // The status bar, where the hints and the material warning show, stays
+    // in view below the scrolling client area.
+    int pinned = 0;
+    for (auto* status : client.findChildren<StatusPanels*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const int height = status->height();
+        status->setParent(&window);
+        status->setFixedHeight(height);
+        layout->addWidget(status);
+        status->show();
+        pinned += height;
+    }
 
     // Room for a scroll bar across when the window is too wide, along when too high.
     const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
     const int menu = window.menuBar() ? window.menuBar()->sizeHint().height() : 0;
     const bool across = whole.width() > room.width();
     const bool along = whole.height() > room.height() || (across && whole.height() + bar > room.height());
-    const QSize most(client.width() + (along ? bar : 0), menu + client.height() + (across ? bar : 0));
+    const QSize most(client.width() + (along ? bar : 0), menu + client.height() + pinned + (across ? bar : 0));
     window.setMinimumSize(std::min(320, most.width()), std::min(240, most.height()));
     window.setMaximumSize(most);
     window.resize(std::min(most.width(), room.width()), std::min(most.height(), room.height()));

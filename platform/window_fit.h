@@ -1,7 +1,8 @@
 #pragma once
 // The main window on the screen: on a screen whose available area holds the
 // whole window it opens as designed, fixed in size; on a smaller one it opens
-// within the area and its client area scrolls. Where it was is remembered in
+// within the area and its client area scrolls, the status bar staying in view
+// below it. Where it was is remembered in
 // a small file of its own (not in the program's settings) and taken again at
 // the next start when the window fits there.
 #include <QRect>

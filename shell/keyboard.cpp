@@ -13,6 +13,7 @@ const std::vector<MenuKey>& menuKeys() {
         {"F1", "HelpTopics1"},
         {"Ctrl+S", "SaveDesign1"},
         {"Ctrl+O", "OpenDesign1"},
+        {"Ctrl+Shift+C", "CopyResults1"},
     };
     return keys;
 }

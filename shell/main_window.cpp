@@ -11,6 +11,7 @@
 #include "shell/outward.h"
 #include "shell/program.h"
 #include "shell/repair.h"
+#include "shell/report.h"
 #include "core/resources.h"
 #include "shell/selection.h"
 #include "core/stackup.h"
@@ -158,6 +159,7 @@ void buildWindows(App& app) {
     installAboutWindows(app);
     installHelpLinks(app);
     installPrinting(app);
+    installReport(app);
     installToolsMenu(app);
     installDesignMenu(app);
 

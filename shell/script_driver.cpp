@@ -10,6 +10,7 @@
 #include "shell/keyboard.h"
 #include "shell/program.h"
 #include "shell/repair.h"
+#include "core/report.h"
 #include "core/tokens.h"
 #include "core/user_actions.h"
 
@@ -39,6 +40,16 @@ void RecordingPlatform::quit(int code) { out_ << "exit: " << code << "\n"; }
 void RecordingPlatform::printMainWindow() {
     out_ << "print: form\n";
     ++printed;
+}
+
+// A report prints as its title; a copied table as its lines, tabs and all.
+void RecordingPlatform::printReport(const Report& report, ReportOutput output) {
+    out_ << "print: report " << report.title << (output == ReportOutput::Pdf ? " (PDF)" : "") << "\n";
+}
+
+void RecordingPlatform::copyText(const std::string& text) {
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) out_ << "copy: " << line << "\n";
 }
 
 void RecordingPlatform::showAnalysis(AnalysisWindow which) {

@@ -22,6 +22,8 @@ public:
     void quit(int code) override;
     std::string workingDirectory() override;
     void printMainWindow() override;
+    void printReport(const Report& report, ReportOutput output) override;
+    void copyText(const std::string& text) override;
     void showAnalysis(AnalysisWindow which) override;
     void showHelp() override;
     std::string chooseDesignFile(bool save, const std::string& suggestion) override;

@@ -96,6 +96,11 @@ const CalculatorModule conductorSpacingModule{
     .install = install,
     .compute = CalculateConductorSpacing,
     .manualFrames = {.apply = true},
+    .method = {.summary = "The minimum electrical clearance between conductors is looked up in the "
+                         "electrical conductor spacing table of IPC-2221B for the voltage range "
+                         "and the device type (bare boards B1 to B4, assemblies A5 to A7); above "
+                         "500 V it grows linearly with the voltage entered.",
+               .references = {"IPC-2221B, Generic Standard on Printed Board Design, 2012."}},
 };
 
 }  // namespace tv

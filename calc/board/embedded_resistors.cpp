@@ -148,6 +148,12 @@ const CalculatorModule embeddedResistorsModule{
     .install = install,
     .compute = CalculateEmbeddedResistor,
     .unitCaptions = unitCaptions,
+    .method = {.summary = "A rectangular resistor of length L and width W is L / W squares of the "
+                         "resistive material, its resistance the sheet resistance times the "
+                         "squares. An annular resistor reaches the target resistance R = Rs / "
+                         "(2π) · ln(Dout / Din), solved for the outer diameter.",
+               .references = {"IPC-2316, Design Guide for Embedded Passive Device Printed Boards, "
+                              "2007."}},
 };
 
 }  // namespace tv

@@ -208,6 +208,17 @@ const CalculatorModule padstackModule{
     .unitConversions = padstack::unitConversions,
     .onSelect = padstack::onSelect,
     .manualFrames = {.apply = true},
+    .method = {.summary = "Pads of a thru-hole padstack: the finished hole plus twice the annular "
+                         "ring on each layer, the thermal relief adding the isolation on each "
+                         "side, with the spoke width chosen by the drill. BGA lands take the "
+                         "nominal land for the ball diameter. The largest pad at a pitch lets a "
+                         "conductor of the given width pass between two pads with the spacing on "
+                         "either side; the widest conductor between two BGA lands likewise. The "
+                         "drill for a rectangular pin is its corner-to-corner distance plus a "
+                         "clearance.",
+               .references = {"IPC-2221B, Generic Standard on Printed Board Design, 2012.",
+                              "IPC-7351, Generic Requirements for Surface Mount Design and Land "
+                              "Pattern Standard."}},
 };
 
 }  // namespace tv

@@ -123,6 +123,13 @@ const CalculatorModule planarInductorsModule{
     .layers = {.caption = " Inductor Geometry ", .items = {"Square", "Hexagonal", "Octagonal", "Circular"},
                .selection = 0, .enabled = true, .tall = true},
     .manualFrames = {.apply = true},
+    .method = {.summary = "The modified Wheeler expression L = K1 · μ0 · n² "
+                         "· davg / (1 + K2 · ρ), with the coefficients K1 and K2 "
+                         "of the coil shape, davg the average of the outer and inner diameters "
+                         "and ρ the fill factor (outer minus inner over outer plus inner).",
+               .references = {"S. S. Mohan, M. del Mar Hershenson, S. P. Boyd and T. H. Lee, "
+                              "\"Simple Accurate Expressions for Planar Spiral Inductances\", "
+                              "IEEE Journal of Solid-State Circuits, vol. 34, no. 10, 1999."}},
 };
 
 }  // namespace tv

@@ -195,6 +195,25 @@ const CalculatorModule viaPropertiesModule{
     .manualFrames = {.apply = true},
     .materialWarning = via::materialWarning,
     .startup = via::startup,
+    .method = {.summary = "The barrel is a copper tube of the hole diameter and the plating "
+                         "thickness. Its current for the temperature rise follows the IPC power "
+                         "law I = k · ΔT^0.44 · A^0.725 on the barrel's "
+                         "cross-section, with the IPC-2152 chart factors in the version that uses "
+                         "them. Capacitance and inductance are the closed forms for a via through "
+                         "a plane opening; impedance, resonant frequency and step response follow "
+                         "from them. The DC resistance takes the copper resistivity at the via "
+                         "temperature; the thermal resistance is that of the copper barrel. "
+                         "Differential vias: odd-mode and differential impedance of the pair in "
+                         "its plane opening, and the longest stub whose quarter-wave resonance "
+                         "stays above the baud rate.",
+               .references = {"IPC-2152, Standard for Determining Current Carrying Capacity in "
+                              "Printed Board Design, 2009.",
+                              "IPC-2221B, Generic Standard on Printed Board Design, 2012.",
+                              "H. W. Johnson and M. Graham, High-Speed Digital Design: A Handbook "
+                              "of Black Magic, Prentice Hall, 1993.",
+                              "E. Bogatin, Signal and Power Integrity - Simplified, Prentice "
+                              "Hall.",
+                              "IEC 60028, International Standard of Resistance for Copper."}},
 };
 
 }  // namespace tv

@@ -221,6 +221,21 @@ const CalculatorModule conductorPropertiesModule{
     .manualFrames = {.apply = true, .base = true, .plating = true, .platingOnlyOnLayer = 1},
     .materialWarning = materialWarning,
     .startup = startup,
+    .method = {.summary = "The current that heats the conductor by the temperature rise follows "
+                         "the IPC power law I = k · ΔT^0.44 · A^0.725 (A the "
+                         "cross-section in square mils, the etch factor applied), with the "
+                         "constants of IPC-2152 (with or without its copper, board-thickness, "
+                         "plane and material modifiers) or of IPC-2221, as chosen in the program "
+                         "options; solving for the width inverts it. The DC resistance takes the "
+                         "copper resistivity at the conductor temperature (rise plus ambient); "
+                         "voltage drop and power follow at the current. The skin depth is that of "
+                         "copper at the frequency.",
+               .references = {"IPC-2152, Standard for Determining Current Carrying Capacity in "
+                              "Printed Board Design, 2009.",
+                              "IPC-2221B, Generic Standard on Printed Board Design, 2012.",
+                              "D. G. Brooks with J. Adam, PCB Trace and Via Currents and "
+                              "Temperatures: The Complete Analysis.",
+                              "IEC 60028, International Standard of Resistance for Copper."}},
 };
 
 }  // namespace tv

@@ -83,6 +83,14 @@ const CalculatorModule fusingCurrentModule{
     .onSelect = onSelect,
     .inputs = {.baseCopper = Enable::On, .plating = Enable::On, .manualCopper = Enable::On},
     .manualFrames = {.apply = true, .base = true, .plating = true},
+    .method = {.summary = "Onderdonk's equation in its reduced form for copper, I = 0.188 · A "
+                         "/ √t, with A the conductor's cross-section in square mils and t "
+                         "the time in seconds: the current that melts a bare copper conductor in "
+                         "that time.",
+               .references = {"E. R. Stauffacher, \"Short-time Current Carrying Capacity of "
+                              "Copper Wire\", General Electric Review, vol. 31, no. 6, 1928.",
+                              "D. G. Brooks with J. Adam, PCB Trace and Via Currents and "
+                              "Temperatures: The Complete Analysis."}},
 };
 
 }  // namespace tv

@@ -159,6 +159,18 @@ const CalculatorModule bandwidthModule{
     .layers = {.caption = " Passive Circuits ", .items = {"Microstrip", "Stripline"}, .selection = 0, .enabled = true},
     .inputs = {.materialLabel = Enable::On, .erLabel = Enable::On, .material = Enable::On, .er = Enable::On},
     .manualFrames = {.apply = true},
+    .method = {.summary = "The bandwidth of an edge is 0.35 over its rise time. The rise distance "
+                         "Sr is how far the edge travels in the substrate during the rise time "
+                         "(the speed of light over the square root of the effective dielectric "
+                         "constant, taken for microstrip or stripline); after IPC-2251 a "
+                         "conductor shorter than the chosen fraction of Sr need not be treated as "
+                         "a transmission line. In parallel the maximum length is the chosen "
+                         "fraction of the wavelength in air at the bandwidth or at the frequency "
+                         "entered.",
+               .references = {"IPC-2251, Design Guide for the Packaging of High Speed Electronic "
+                              "Circuits, 2003.",
+                              "H. W. Johnson and M. Graham, High-Speed Digital Design: A Handbook "
+                              "of Black Magic, Prentice Hall, 1993."}},
 };
 
 }  // namespace tv

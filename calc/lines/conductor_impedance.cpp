@@ -414,6 +414,30 @@ const CalculatorModule conductorImpedanceModule{
     // Plating on "Microstrip" only.
     .manualFrames = {.apply = true, .base = true, .plating = true, .platingOnlyOnLayer = 0},
     .afterTrials = fieldLineAfterTrials,
+    .method = {.summary = "Microstrip: the static impedance and effective dielectric constant of "
+                         "Hammerstad and Jensen with their correction for conductor thickness, "
+                         "made frequency-dependent after Kirschning and Jansen. Embedded "
+                         "microstrip, centred stripline and dual stripline: the closed forms of "
+                         "IPC-2141A. Asymmetric stripline: the offset-stripline model (an "
+                         "equivalent round conductor for narrow strips, parallel-plate and "
+                         "fringing capacitance for wide ones). Coplanar waveguide: the "
+                         "conductor-backed form by conformal mapping. Inductance, capacitance and "
+                         "delay per unit length follow from the impedance and the effective "
+                         "dielectric constant.",
+               .references = {"E. Hammerstad and O. Jensen, \"Accurate Models for Microstrip "
+                              "Computer-Aided Design\", IEEE MTT-S International Microwave "
+                              "Symposium Digest, 1980.",
+                              "M. Kirschning and R. H. Jansen, \"Accurate Model for Effective "
+                              "Dielectric Constant of Microstrip with Validity up to "
+                              "Millimetre-Wave Frequencies\", Electronics Letters, vol. 18, no. "
+                              "6, 1982.",
+                              "IPC-2141A, Design Guide for High-Speed Controlled Impedance "
+                              "Circuit Boards, 2004.",
+                              "S. B. Cohn, \"Characteristic Impedance of the Shielded-Strip "
+                              "Transmission Line\", IRE Transactions on Microwave Theory and "
+                              "Techniques, vol. 2, no. 2, 1954.",
+                              "B. C. Wadell, Transmission Line Design Handbook, Artech House, "
+                              "1991."}},
 };
 
 }  // namespace tv

@@ -111,6 +111,15 @@ const CalculatorModule crosstalkModule{
     .layerBranch = layerBranch,
     .layers = {.items = {"Microstrip", "Stripline"}, .selection = 0, .enabled = true},
     .inputs = {.materialLabel = Enable::On, .erLabel = Enable::On, .material = Enable::On, .er = Enable::On},
+    .method = {.summary = "The coupling between two parallel conductors is the geometric factor 1 "
+                         "/ (1 + (D/H)²), D the distance between the conductors and H their "
+                         "height over the plane (for stripline, D between the conductors' centres "
+                         "and H for each its distances to the two planes in parallel), "
+                         "scaled down when the coupled section is electrically short: when its "
+                         "out-and-back delay is shorter than the rise time. It is given in "
+                         "decibels and as the voltage coupled onto the quiet conductor.",
+               .references = {"H. W. Johnson and M. Graham, High-Speed Digital Design: A Handbook "
+                              "of Black Magic, Prentice Hall, 1993."}},
 };
 
 }  // namespace tv

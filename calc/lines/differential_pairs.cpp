@@ -254,6 +254,22 @@ const CalculatorModule differentialPairsModule{
     // Plating on "Edge Cpld Ext" only.
     .manualFrames = {.apply = true, .base = true, .plating = true, .platingOnlyOnLayer = 0},
     .afterTrials = lines::fieldLineAfterTrials,
+    .method = {.summary = "The single-conductor impedance Zo of each geometry is the closed form "
+                         "of its line type (microstrip, centred or offset stripline, embedded "
+                         "microstrip); the differential impedance Zdiff multiplies it by the "
+                         "IPC-2141 coupling term of the spacing over the height. The "
+                         "broadside-coupled geometries give Zdiff alone, from the spacing between "
+                         "the stacked conductors, reduced for the nearness of the planes when "
+                         "shielded. The tolerance band is taken around Zdiff and "
+                         "the target is checked against it. The closed forms hold for ratios from "
+                         "0.1 to 3.",
+               .references = {"IPC-2141A, Design Guide for High-Speed Controlled Impedance "
+                              "Circuit Boards, 2004.",
+                              "S. B. Cohn, \"Shielded Coupled-Strip Transmission Line\", IRE "
+                              "Transactions on Microwave Theory and Techniques, vol. 3, no. 5, "
+                              "1955.",
+                              "B. C. Wadell, Transmission Line Design Handbook, Artech House, "
+                              "1991."}},
 };
 
 }  // namespace tv

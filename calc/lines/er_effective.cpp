@@ -112,6 +112,17 @@ const CalculatorModule erEffectiveModule{
     .information = {.resetToNA = {"Label72", "Label110", "Label285", "Label27", "Label28"}},
     .refusesAir = true,
     .receive = receive,
+    .method = {.summary = "The effective dielectric constant of a microstrip at the frequency: the "
+                         "static value of Hammerstad and Jensen with their correction for "
+                         "conductor thickness, made frequency-dependent after Kirschning and "
+                         "Jansen.",
+               .references = {"E. Hammerstad and O. Jensen, \"Accurate Models for Microstrip "
+                              "Computer-Aided Design\", IEEE MTT-S International Microwave "
+                              "Symposium Digest, 1980.",
+                              "M. Kirschning and R. H. Jansen, \"Accurate Model for Effective "
+                              "Dielectric Constant of Microstrip with Validity up to "
+                              "Millimetre-Wave Frequencies\", Electronics Letters, vol. 18, no. "
+                              "6, 1982."}},
 };
 
 }  // namespace tv

@@ -131,6 +131,10 @@ const CalculatorModule wavelengthModule{
     .compute = ComputeWavelength,
     .layers = {.items = {"Microstrip", "Stripline"}, .selection = 0},
     .receive = receive,
+    .method = {.summary = "The wavelength is the speed of light over the square root of the "
+                         "effective dielectric constant, divided by the frequency (or times the "
+                         "period); the fractions are parts of it. An effective dielectric "
+                         "constant of 1 gives the wavelength in air."},
 };
 
 }  // namespace tv

@@ -234,6 +234,10 @@ const CalculatorModule conversionModule{
     .unitConversions = unitConversions,
     .manualFrames = {.apply = true},
     .fillEmptyFields = fillEmptyFields,
+    .method = {.summary = "Unit conversions with fixed constants: 25.4 mm per inch, degrees "
+                         "Fahrenheit and Celsius, decibel gain to voltage gain with dBm and volt "
+                         "levels, complex numbers between rectangular and polar form, and degrees "
+                         "and radians."},
 };
 
 }  // namespace tv

@@ -94,6 +94,9 @@ const CalculatorModule mechanicalModule{
     .compute = ComputeMechanical,
     .unitCaptions = unitCaptions,
     .manualFrames = {.apply = true},
+    .method = {.summary = "A reference sheet: the wire-gauge chart gives the figures of the chosen American "
+                         "Wire Gauge and the largest current for power transmission; the drill and "
+                         "screw-thread charts are fixed tables in the chosen units."},
 };
 
 }  // namespace tv

@@ -400,6 +400,11 @@ const CalculatorModule ohmsLawModule{
                     .temperatureLines = false,
                     .seriesCurrent = true,
                     .resetToNA = {"Label56", "Label72", "Label110", "Label285", "Label27", "Label28", "Label320"}},
+    .method = {.summary = "Ohm's law V = I · R with the power P = V · I; the LED series "
+                         "resistor drops the supply less the LED voltage at the LED current; "
+                         "series resistors add, parallel ones add their conductances; the PI and "
+                         "T attenuator pads take the resistances that give the attenuation between "
+                         "the input and output impedances."},
 };
 
 }  // namespace tv

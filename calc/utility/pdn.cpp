@@ -125,6 +125,14 @@ const CalculatorModule pdnModule{
     .inputs = {.erLabel = Enable::On, .tgLabel = Enable::On, .material = Enable::On, .er = Enable::On,
                .tg = Enable::On},
     .manualFrames = {.apply = true},
+    .method = {.summary = "The target impedance of a supply rail is the ripple it may show (the "
+                         "supply voltage times the noise margin and its AC share) over the "
+                         "transient part of the maximum current. The capacitance of two parallel "
+                         "planes is ε0 · Er · area / distance; its reactance at the frequency is "
+                         "1 / (2π f C).",
+               .references = {"L. D. Smith et al., \"Power Distribution System Design Methodology "
+                              "and Capacitor Selection for Modern CMOS Technology\", IEEE "
+                              "Transactions on Advanced Packaging, vol. 22, no. 3, 1999."}},
 };
 
 }  // namespace tv

@@ -65,6 +65,9 @@ const CalculatorModule ppmModule{
     .install = install,
     .compute = ComputePpm,
     .inputs = {.units = Enable::Off},
+    .method = {.summary = "A tolerance of p parts per million on a frequency f allows f · p / "
+                         "10^6 hertz either side; the band back to parts per million is the "
+                         "deviation over the frequency times 10^6."},
 };
 
 }  // namespace tv

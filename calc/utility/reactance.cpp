@@ -103,6 +103,9 @@ const CalculatorModule reactanceModule{
     .compute = ComputeReactance,
     .inputs = {.units = Enable::Off},
     .information = {.resetToNA = {"Label56", "Label72", "Label110", "Label285", "Label27", "Label28", "Label320"}},
+    .method = {.summary = "The capacitive reactance is 1 / (2π f C), the inductive reactance "
+                         "2π f L, and the resonant frequency of the pair 1 / (2π "
+                         "√(L C))."},
 };
 
 }  // namespace tv

@@ -60,6 +60,12 @@ const CalculatorModule thermalModule{
     .compute = ComputeThermal,
     .inputs = {.ambient = Enable::On, .units = Enable::Off},
     .manualFrames = {.apply = true},
+    .method = {.summary = "The temperature of a part is the ambient temperature plus the "
+                         "dissipated power times the thermal resistance: junction to ambient for "
+                         "a device, and through the heat sink's thermal resistance for a part on "
+                         "a heat sink.",
+               .references = {"JEDEC JESD51, Methodology for the Thermal Measurement of Component "
+                              "Packages."}},
 };
 
 }  // namespace tv

@@ -47,7 +47,7 @@ TEST_F(Windows, CtrlTabStepsThroughTheCalculatorsAsATabClickDoes) {
 TEST_F(Windows, MenuItemsCarryTheirShortcuts) {
     const std::pair<const char*, const char*> expected[] = {
         {"Exit1", "Ctrl+Q"}, {"Print1", "Ctrl+P"}, {"HelpTopics1", "F1"}, {"SaveDesign1", "Ctrl+S"},
-        {"OpenDesign1", "Ctrl+O"}};
+        {"OpenDesign1", "Ctrl+O"}, {"CopyResults1", "Ctrl+Shift+C"}};
     for (const auto& [item, keys] : expected) {
         QAction* action = windows->main().actionOf(app->c(item));
         ASSERT_TRUE(action) << item;

@@ -273,10 +273,18 @@ TEST_F(Windows, OnASmallScreenTheClientAreaScrolls) {
     EXPECT_LE(main.height() + frame.top() + frame.bottom(), laptop.height());
     EXPECT_LE(main.width() + frame.left() + frame.right(), laptop.width());
     EXPECT_GE(main.width(), 959) << "only the height scrolls";
-    // The status bar at the foot of the client area is reached by scrolling.
+    // The status bar, where the material warning shows, stays in view at
+    // the foot of the window, outside the scrolling client area, and keeps
+    // showing what the model says.
     QWidget* status = widget("StatusBar1");
-    scroll->ensureWidgetVisible(status);
-    EXPECT_GT(scroll->verticalScrollBar()->value(), 0);
+    EXPECT_FALSE(scroll->isAncestorOf(status));
+    EXPECT_EQ(status->window(), &main);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_GE(status->height(), 20);
+    EXPECT_LE(status->mapTo(&main, QPoint(0, status->height())).y(), main.height());
+    EXPECT_GE(status->mapTo(&main, QPoint(0, 0)).y(), scroll->geometry().bottom());
+    app->c("StatusBar1").setPanelText(1, "Tg warning");
+    EXPECT_EQ(qobject_cast<tv::StatusPanels*>(status)->text(1), "Tg warning");
 }
 
 TEST_F(Windows, TheWindowOpensWhereItWasLeft) {

@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <string>
+#include <unistd.h>
 
 #include "core/app.h"
 #include "core/catalogue.h"
@@ -32,8 +34,12 @@ namespace qt_test {
 inline void largeOffscreenScreen() {
     if (qgetenv("QT_QPA_PLATFORM") != "offscreen") return;
     const std::string path = (std::filesystem::temp_directory_path() / "tolvane-qt-tests-screen.json").string();
-    std::ofstream(path) << R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1920, "height": 1200,)"
-                           R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    // Test programs start side by side and read the file as they start: it is
+    // written aside and renamed into place, so that none reads it half written.
+    const std::string aside = path + "." + std::to_string(::getpid());
+    std::ofstream(aside) << R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1920, "height": 1200,)"
+                            R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    std::filesystem::rename(aside, path);
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + path.c_str());
 }
 

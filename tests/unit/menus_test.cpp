@@ -18,7 +18,7 @@ TEST(Menus, EveryCommandIsEnabledAndHandled) {
         EXPECT_TRUE(c->enabled()) << c->name();
         EXPECT_TRUE(static_cast<bool>(c->onClick)) << c->name() << " does nothing";
     }
-    // File 3 and 10 for designs (save, open, six recent, two resets),
+    // File 5 and 10 for designs (save, open, six recent, two resets), Edit 1,
     // functions 20, Tools 5, Help 7, Contact 15, tray 2.
-    EXPECT_EQ(commands, 62);
+    EXPECT_EQ(commands, 65);
 }
