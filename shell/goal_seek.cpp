@@ -82,6 +82,8 @@ public:
 
     // The window stays as the last run left it.
     void keep() { kept_ = true; }
+    // Each run also solves a field (milliseconds, not microseconds).
+    bool costly() const { return !settle_.empty(); }
 
     int runs = 0;
     std::string firstRefusal;  // the first message a value raised
@@ -117,6 +119,10 @@ struct Nearest {
 };
 
 constexpr int kExpansions = 60;
+// A result that needs a field solution per run walks out to 1.6^10 (about
+// 100) times the start value either way: each run costs up to a tenth of a
+// second at extreme proportions, and a board's answer lies well inside.
+constexpr int kCostlyExpansions = 10;
 constexpr int kBrentSteps = 200;
 
 // The k-th trial point out from x0: geometric while x0 has a sign (so the
@@ -171,12 +177,12 @@ double brent(Bracket br, const std::function<double(double)>& g) {
     return b;
 }
 
-std::optional<Bracket> bracketRoot(double x0, double f0, const std::function<double(double)>& g) {
+std::optional<Bracket> bracketRoot(double x0, double f0, const std::function<double(double)>& g, int expansions) {
     // Walk out both ways from the current value until the difference to the
     // target changes sign between two neighbouring points that both compute.
     std::optional<std::pair<double, double>> last[2];
     if (std::isfinite(f0)) last[0] = last[1] = std::make_pair(x0, f0);
-    for (int k = 1; k <= kExpansions; ++k) {
+    for (int k = 1; k <= expansions; ++k) {
         for (int dir = 0; dir < 2; ++dir) {
             const double x = outward(x0, k, dir == 0);
             const double f = g(x);
@@ -287,7 +293,7 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
     if (f0 == 0) {
         answer = x0;
         answerText = app.numberText(x0);
-    } else if (auto br = bracketRoot(x0, f0, g)) {
+    } else if (auto br = bracketRoot(x0, f0, g, trial.costly() ? kCostlyExpansions : kExpansions)) {
         const double x = br->fb == 0 ? br->b : brent(*br, g);
         // The answer as a user would type it: the fewest digits that still
         // show the target, and no more characters than the field takes. A

@@ -23,8 +23,9 @@ constexpr double kCorner = 2e-5;
 constexpr double kRightCorner = 1e-2;
 constexpr double kGrowth = 0.3;
 constexpr double kCap = 0.12;
-// Beyond this the dense system would take seconds and hundreds of megabytes.
-constexpr size_t kMaxPanels = 2500;
+// Beyond this the dense system would take a large fraction of a second (a
+// goal seek or sweep solves one per step) and tens of megabytes.
+constexpr size_t kMaxPanels = 1000;
 
 struct Box {
     double x0, y0, x1, y1;
