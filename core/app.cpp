@@ -3,6 +3,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/unit_text.h"
+
 namespace tv {
 
 App::App(Platform& p, SettingsKey& key, const Catalogue& cat, std::string userSeparator)
@@ -63,8 +65,40 @@ double App::num(Component& field) {
         return value;
     } catch (ConversionError& e) {
         if (!e.field) e.field = &field;
+        if (auto value = convertTypedUnit(field)) return *value;
         throw;
     }
+}
+
+const Field* App::inputField(const std::string& name) {
+    auto inputIn = [&](const CalculatorModule* m) -> const Field* {
+        if (!m || !m->fields) return nullptr;
+        const Field* f = m->fields->find(*this, name);
+        return f && !f->isResult() ? f : nullptr;
+    };
+    if (const Field* f = inputIn(catalogue.module(currentFunction))) return f;
+    for (int i = 0; i < catalogue.size(); ++i)
+        if (const Field* f = inputIn(catalogue.module(i))) return f;
+    return nullptr;
+}
+
+// "12 mil" in a mils field, "0.3 mm" pasted into one: the number in the
+// field's unit, written back in the user's separator so that the field shows
+// what the calculator reads. Nothing for any other text, which keeps its
+// message.
+std::optional<double> App::convertTypedUnit(Component& field) {
+    const Field* f = inputField(field.name());
+    if (!f) return std::nullopt;
+    std::string unit = f->unit.in(inputUnitsMetric_.value_or(preferences_.metric));
+    if (unit.empty() && f->unitBox) unit = Form1.get(f->unitBox).text();
+    if (unit.empty()) return std::nullopt;
+    const auto value = readWithUnit(field.text(), f->quantity, unit, userSeparator_);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    const std::string text = numberText(*value);
+    if (!isFloat(text, userSeparator_)) return std::nullopt;
+    field.setText(text);
+    field.setUnreadable(false);
+    return readFloat(text, userSeparator_);
 }
 
 void App::markUnreadable(Component& field) {

@@ -103,6 +103,13 @@ public:
     // the handler). A field that reads loses its unreadable mark.
     double num(Component& field);
     double num(const std::string& name) { return num(c(name)); }
+    // The input of the current calculator's field table with this designer
+    // name (else of any calculator's); nullptr when none lists it.
+    const Field* inputField(const std::string& name);
+    // The unit system an input's number is in when it differs from the
+    // units preference (while the units switch converts); nullopt: the
+    // preference's.
+    void setInputUnits(std::optional<bool> metric) { inputUnitsMetric_ = metric; }
     // A text the program writes, in the form of the decimal mode: a text with
     // a decimal fraction (LiteralText::twin) gets the user's comma, or nothing
     // under another separator.
@@ -124,6 +131,8 @@ public:
     // While set, messages are collected here instead of shown (a goal seek
     // tries values the user never typed).
     void holdMessages(std::vector<std::string>* into) { heldMessages_ = into; }
+    // Whether messages are held: a goal seek or sweep is trying values.
+    bool messagesHeld() const { return heldMessages_ != nullptr; }
     bool ask(const std::string& text, const std::string& caption) { return platform.ask(text, caption); }
 
     // Moving between calculators and windows; the shell installs the moves
@@ -163,7 +172,10 @@ public:
     }
 
 private:
+    std::optional<double> convertTypedUnit(Component& field);
+
     Preferences preferences_;
+    std::optional<bool> inputUnitsMetric_;
     // Panels and states are kept by type, each type at a number of its own
     // given on first use, so that a calculator reaches its panel without
     // hashing a type name on every recalculation.

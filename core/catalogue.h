@@ -75,6 +75,10 @@ struct CalculatorModule {
     // Another calculator hands over values (App::showFunction); runs before
     // the function is selected.
     void (*receive)(App&, const Handoff&) = nullptr;
+    // A goal seek or sweep has ended: the window holds the answer (kept) or
+    // is as it was. What a recalculation hands to a worker thread (the
+    // trials start none) is brought up to date with the window.
+    void (*afterTrials)(App&, bool kept) = nullptr;
 };
 
 struct FunctionEntry {

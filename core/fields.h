@@ -90,6 +90,9 @@ struct Field {
     // (a row that holds another quantity in some state keeps its number).
     bool (*converts)(App&, const Component&) = nullptr;
     Conversion conversion = Conversion::Table;
+    // A result the recalculation leaves to a worker thread (the field
+    // solver's): computes it now, in this thread, for goal seek and sweep.
+    void (*settle)(App&) = nullptr;
 
     bool isResult() const { return role == Role::Result; }
     const char* formatIn(bool metricUnits) const { return metricUnits && metricFormat ? metricFormat : format; }

@@ -2,6 +2,7 @@
 // What the model needs from the outside world. The GUI supplies Qt message
 // boxes and the desktop shell; the script driver and the tests supply recording
 // versions. No Qt header is included below platform/.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,13 @@ public:
     // Goal seek and sweep over the current calculator's fields (GUI only):
     // runs the window and returns when it is closed.
     virtual void showAnalysis(AnalysisWindow /*which*/) {}
+
+    // Work a recalculation hands on (the field solver's line): `work` runs
+    // away from the window thread and returns what then runs on the window
+    // thread. Work that has not started when newer work arrives is dropped,
+    // as only the newest inputs count. Headless: both at once, in order.
+    using BackgroundWork = std::function<std::function<void()>()>;
+    virtual void runInBackground(BackgroundWork work) { work()(); }
 
 protected:
     std::string activeStyle_ = "Windows";

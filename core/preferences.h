@@ -33,6 +33,9 @@ struct Preferences {
     // Whether the via height's chart factor enters the via current
     // ("Disable Via Height for via current" unticked).
     bool viaHeightInCurrent = true;
+    // The field solver's line beside the impedance results (Program Options,
+    // stored under its own name, which the repair leaves alone).
+    bool fieldSolver = true;
     // The colour theme's index in the theme list (-1: none chosen).
     int theme = -1;
 

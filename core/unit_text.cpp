@@ -11,7 +11,7 @@ namespace {
 // One spelling of a unit: its size in the quantity's base unit (metres, square
 // metres, hertz, seconds, ohms, farads, henries, volts, amperes, watts,
 // kelvin) and, for temperatures, the offset (base = value * scale + offset).
-struct Unit {
+struct Spelling {
     Quantity quantity;
     const char* name;
     double scale;
@@ -19,7 +19,7 @@ struct Unit {
 };
 
 // "\u00B5" is the micro sign, "\u03BC" the Greek small mu; both are typed.
-const Unit kUnits[] = {
+const Spelling kUnits[] = {
     {Quantity::Length, "m", 1},
     {Quantity::Length, "cm", 1e-2},
     {Quantity::Length, "mm", 1e-3},
@@ -54,6 +54,7 @@ const Unit kUnits[] = {
 
     {Quantity::Time, "s", 1},
     {Quantity::Time, "sec", 1},
+    {Quantity::Time, "Seconds", 1},
     {Quantity::Time, "ms", 1e-3},
     {Quantity::Time, "us", 1e-6},
     {Quantity::Time, "\u00B5s", 1e-6},
@@ -92,6 +93,7 @@ const Unit kUnits[] = {
 
     {Quantity::Voltage, "V", 1},
     {Quantity::Voltage, "Volts", 1},
+    {Quantity::Voltage, "VDC", 1},
     {Quantity::Voltage, "mV", 1e-3},
     {Quantity::Voltage, "uV", 1e-6},
     {Quantity::Voltage, "\u00B5V", 1e-6},
@@ -121,15 +123,16 @@ const Unit kUnits[] = {
 // Exactly as written; else the only spelling of the quantity that matches
 // when case is ignored ("MHZ", "MILS"), so that "mHz" and "MHz" never mix up
 // with each other when both are spelt out.
-const Unit* findUnit(const std::string& name, Quantity q) {
-    for (const Unit& u : kUnits)
+const Spelling* findUnit(const std::string& name, Quantity q) {
+    if (q == Quantity::Impedance) q = Quantity::Resistance;
+    for (const Spelling& u : kUnits)
         if (u.quantity == q && name == u.name) return &u;
     auto lower = [](std::string s) {
         for (char& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         return s;
     };
-    const Unit* only = nullptr;
-    for (const Unit& u : kUnits)
+    const Spelling* only = nullptr;
+    for (const Spelling& u : kUnits)
         if (u.quantity == q && lower(name) == lower(u.name)) {
             if (only && only->scale != u.scale) return nullptr;
             only = &u;
@@ -145,7 +148,7 @@ bool isUnitOf(const std::string& unit, Quantity quantity) { return findUnit(unit
 
 std::optional<double> readWithUnit(const std::string& text, Quantity quantity, const std::string& fieldUnit,
                                    const std::string& separator) {
-    const Unit* target = findUnit(fieldUnit, quantity);
+    const Spelling* target = findUnit(fieldUnit, quantity);
     if (!target) return std::nullopt;
     size_t end = text.size();
     while (end > 0 && blank(text[end - 1])) --end;
@@ -157,7 +160,7 @@ std::optional<double> readWithUnit(const std::string& text, Quantity quantity, c
         --from;
     }
     if (from == end || from == 0) return std::nullopt;
-    const Unit* given = findUnit(text.substr(from, end - from), quantity);
+    const Spelling* given = findUnit(text.substr(from, end - from), quantity);
     if (!given) return std::nullopt;
     size_t numberEnd = from;
     while (numberEnd > 0 && blank(text[numberEnd - 1])) --numberEnd;

@@ -5,17 +5,14 @@
 #include <optional>
 #include <string>
 
-namespace tv {
+#include "core/fields.h"
 
-enum class Quantity {
-    Length, Area, Frequency, Time, Resistance, Capacitance, Inductance, Voltage, Current, Power,
-    Temperature
-};
+namespace tv {
 
 // Reads "NUMBER [blanks] UNIT", the number with the user's decimal separator
 // (as readFloat), the unit one of `quantity`'s ("mil", "mils", "in", "mm",
 // "um", "µm" for lengths; "Hz", "kHz", "MHz", "GHz" for frequency; ...), and
-// returns the value in `fieldUnit`. Nothing (std::nullopt) when the text has
+// returns the value in `fieldUnit`. An impedance takes the resistance units. Nothing (std::nullopt) when the text has
 // no unit, a unit of another quantity, or a number that does not read, or
 // when `fieldUnit` is not a unit of `quantity`.
 std::optional<double> readWithUnit(const std::string& text, Quantity quantity, const std::string& fieldUnit,

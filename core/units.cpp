@@ -62,11 +62,20 @@ void RadioGroup6Click(App& app) {
         if (f.module->fields) relabelUnits(app, *f.module->fields, metric);
         if (f.module->unitCaptions) f.module->unitCaptions(app, metric);
     }
-    sharedConversions(app, metric);
-    for (const auto& f : cat.functions) {
-        if (!f.module) continue;
-        if (f.module->unitConversions) f.module->unitConversions(app, metric);
-        if (f.module->fields) convertLengths(app, *f.module->fields, metric);
+    {
+        // Until converted, the inputs hold numbers of the system the switch
+        // leaves: "5 mm" typed under metric is still 5 mm.
+        struct InputUnits {
+            App& app;
+            explicit InputUnits(App& a, bool metric) : app(a) { app.setInputUnits(metric); }
+            ~InputUnits() { app.setInputUnits(std::nullopt); }
+        } leaving(app, !metric);
+        sharedConversions(app, metric);
+        for (const auto& f : cat.functions) {
+            if (!f.module) continue;
+            if (f.module->unitConversions) f.module->unitConversions(app, metric);
+            if (f.module->fields) convertLengths(app, *f.module->fields, metric);
+        }
     }
 
     SharedControls& s = app.shared();

@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "core/file_write.h"
+#include "platform/background_work.h"
 #include "platform/form_view.h"
 #include "platform/goal_seek_dialog.h"
 #include "platform/help_window.h"
@@ -32,6 +33,15 @@ namespace tv {
 
 QtPlatform::QtPlatform(QString title) : title_(std::move(title)) {}
 QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::runInBackground(Platform::BackgroundWork work) {
+    if (!background_) background_ = std::make_unique<BackgroundWorker>();
+    background_->run(std::move(work));
+}
+
+void QtPlatform::waitForBackgroundWork() {
+    if (background_) background_->waitForDone();
+}
 
 QWidget* QtPlatform::dialogParent() const {
     QWidget* w = QApplication::activeModalWidget();

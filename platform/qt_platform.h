@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tv {
 
+class BackgroundWorker;
 class HelpWindow;
 class QtWindows;
 
@@ -47,6 +48,9 @@ public:
     void closeWindow(const std::string& form) override;
     void showAnalysis(AnalysisWindow which) override;
     void showHelp() override;
+    void runInBackground(Platform::BackgroundWork work) override;
+    // Waits until the work handed on so far has run and shown its outcome.
+    void waitForBackgroundWork();
     // The help window once it was opened.
     HelpWindow* helpWindow() const;
 
@@ -67,6 +71,7 @@ private:
     QtWindows* windows_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     QPointer<HelpWindow> help_;
+    std::unique_ptr<BackgroundWorker> background_;
 };
 
 }  // namespace tv

@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "core/app.h"
+#include "core/fields.h"
+#include "shell/analysis_fields.h"
 
 namespace tv {
 
@@ -19,16 +21,31 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // without raising events. Each try starts from the window as it was, so that
 // a correction one value causes (a length clamped to its maximum) does not
 // carry over into the next, and a value tries exactly what typing it would.
+//
+// A result the recalculation leaves to a worker thread (the field solver's
+// line) is settled after each run, in this thread; when the trials end, the
+// module starts that work for the window as it is then (afterTrials).
 class Trial {
 public:
-    explicit Trial(App& app) : app_(app) {
+    Trial(App& app, const std::vector<Component*>& results) : app_(app) {
         saved_.push_back({&app.Form1.self(), app.Form1.self().state()});
         for (const auto& c : app.Form1.components()) saved_.push_back({c.get(), c->state()});
+        for (Component* r : results)
+            if (const Field* f = currentField(app, r->name()); f && f->settle &&
+                std::find(settle_.begin(), settle_.end(), f->settle) == settle_.end())
+                settle_.push_back(f->settle);
         app_.holdMessages(&held_);
     }
     ~Trial() {
         app_.holdMessages(nullptr);
         if (!kept_) restore();
+        if (const CalculatorModule* m = app_.catalogue.module(app_.currentFunction); m && m->afterTrials) {
+            try {
+                m->afterTrials(app_, kept_);
+            } catch (...) {
+                // Nothing of the search's outcome depends on it.
+            }
+        }
     }
     Trial(const Trial&) = delete;
     Trial& operator=(const Trial&) = delete;
@@ -43,6 +60,8 @@ public:
         input.setText(text);
         try {
             app_.Button1Click();
+            if (held_.empty())
+                for (auto settle : settle_) settle(app_);
         } catch (const ConversionError& e) {
             held_.push_back(e.what());
         } catch (const SettingsError& e) {
@@ -75,6 +94,7 @@ private:
     App& app_;
     std::vector<std::pair<Component*, Component::State>> saved_;
     std::vector<std::string> held_;
+    std::vector<void (*)(App&)> settle_;
     bool kept_ = false;
 };
 
@@ -257,7 +277,7 @@ SolveOutcome goalSeek(App& app, Component& input, Component& result, double targ
     double answer = kNaN;
     std::string answerText;
     Nearest nearest;
-    Trial trial(app);
+    Trial trial(app, {&result});
     auto g = [&](double x) {
         const double y = trial.value(input, result, x);
         nearest.see(x, y, target, resultNumber(result.text()));
@@ -350,7 +370,7 @@ std::vector<SweepPoint> sweep(App& app, Component& input, double from, double to
     if (!sweepRangeProblem(from, to, steps, logarithmic).empty()) return points;
     const std::vector<double> xs = sweepInputs(from, to, steps, logarithmic);
     const int total = static_cast<int>(xs.size());
-    Trial trial(app);
+    Trial trial(app, results);
     for (int i = 0; i < total; ++i) {
         const double x = xs[static_cast<size_t>(i)];
         SweepPoint p{x, {}};

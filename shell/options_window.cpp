@@ -28,6 +28,26 @@ void EditChange(App& app, std::string Preferences::*limitText, const char* field
 
 void FormCloseQuery(App& app) { closeModalWindow(app, "Form6"); }
 
+// The field solver's line: its own value in the settings key, "0" for off;
+// absent (as after a repair, which leaves it alone) it is on.
+constexpr const char* kFieldSolverSetting = "Field_Solver";
+
+void FieldSolverCheckClick(App& app) {
+    const bool on = app.Form6.get("FieldSolverCheck").checked();
+    if (app.preferences().fieldSolver == on) return;  // set by loading
+    app.changePreferences().fieldSolver = on;
+    app.settings.write(kFieldSolverSetting, on ? "1" : "0");
+    app.Button1Click();
+}
+
+void loadFieldSolverOption(App& app) {
+    if (app.settings.openRead()) app.settings.read(kFieldSolverSetting);
+    app.settings.close();
+    const bool on = app.settings.cached(kFieldSolverSetting) != "0";
+    app.changePreferences().fieldSolver = on;
+    app.Form6.get("FieldSolverCheck").setChecked(on);
+}
+
 void FormCreate(App& app) {
     Component& list = app.Form6.get("cbxVclStyles");
     list.setItems(app.platform.styleNames());
@@ -120,6 +140,7 @@ void installOptionsWindow(App& app) {
     p.throughHoleAspectLimit = f.get("Edit1").text();
     p.microviaAspectLimit = f.get("Edit2").text();
     p.viaHeightInCurrent = !f.get("CheckBox2").checked();
+    p.fieldSolver = f.get("FieldSolverCheck").checked();
     f.get("RadioGroup1").onClick = [a] { Form6RadioGroup1Click(*a); };
     f.get("CheckBox1").onClick = [a] { Form6CheckBox1Click(*a); };
     f.get("RadioGroup2").onClick = [a] { Form6RadioGroup2Click(*a); };
@@ -134,6 +155,7 @@ void installOptionsWindow(App& app) {
     };
     f.get("Edit2").onChange = [a] { EditChange(*a, &Preferences::microviaAspectLimit, "Edit2", "UVia_AR_Setting"); };
     f.get("cbxVclStyles").onChange = [a] { cbxVclStylesChange(*a); };
+    f.get("FieldSolverCheck").onClick = [a] { FieldSolverCheckClick(*a); };
     f.get("Button1").onClick = [a] {
         closeModalWindow(*a, "Form6");
         a->Button1Click();
@@ -142,6 +164,7 @@ void installOptionsWindow(App& app) {
     // The window is created at program start: a stored theme that does not
     // read shows its message and leaves the active style.
     app.userAction([a] { FormCreate(*a); });
+    app.userAction([a] { loadFieldSolverOption(*a); });
 }
 
 }  // namespace tv

@@ -7,6 +7,8 @@
 
 #include "core/app.h"
 #include "core/checks.h"
+#include "calc/lines/field_line.h"
+#include "calc/lines/field_line_model.h"
 #include "calc/lines/impedance_model.h"
 #include "calc/lines/line_helpers.h"
 #include "calc/lines/microstrip_model.h"
@@ -344,6 +346,7 @@ void ComputeImpedance(App& app) {
         case Coplanar: computeCoplanar(app, p, in); break;
         default: break;
     }
+    updateFieldLine(app);
 }
 
 // The types are the line types of the shared layer group, in kLayouts order.
@@ -364,11 +367,19 @@ constexpr Field kFields[] = {
     {"capacitance", "Edit76", "Co", Role::Result, Quantity::Capacitance, kPerInchCm[1], "%.4f pF/in", "%.4f pF/cm", kPerLength},
     {"delay", "Edit77", "Tpd", Role::Result, Quantity::Time, kPerInchCm[0], "%.4f ps/in", "%.4f ps/cm", kPerLength},
     {"er_effective", "Label290", "Er Effective", Role::Result, Quantity::Permittivity, {}, "%.4f", nullptr, typeBits({0})},
+    // The field solver's line, solved on demand for goal seek and sweep.
+    {.id = "field_z0", .name = "ImpFieldZo", .caption = "Field solver Zo", .role = Role::Result,
+     .quantity = Quantity::Impedance, .unit = {"Ohms"}, .format = kFieldImpedanceFormat, .settle = settleFieldLine},
+    {.id = "field_er_effective", .name = "ImpFieldEeff", .caption = "Field solver Er eff", .role = Role::Result,
+     .quantity = Quantity::Permittivity, .format = kFieldEeffFormat, .settle = settleFieldLine},
+    {.id = "field_deviation", .name = "ImpFieldDev", .caption = "Closed form deviation", .role = Role::Result,
+     .quantity = Quantity::Percent, .unit = {"%"}, .format = kFieldDeviationFormat, .settle = settleFieldLine},
 };
 constexpr FieldTable kFieldTable{kFields, lineType};
 
 void install(App& app) {
     ImpedancePanel& p = app.bindPanel<ImpedancePanel>();
+    installFieldLine(app);
     App* a = &app;
     p.SpeedButton1.onClick = [a] { SpeedButton1Click(*a); };
 }
@@ -395,6 +406,7 @@ const CalculatorModule conductorImpedanceModule{
     .information = {.resetToNA = {"Label72", "Label27", "Label28"}},
     // Plating on "Microstrip" only.
     .manualFrames = {.apply = true, .base = true, .plating = true, .platingOnlyOnLayer = 0},
+    .afterTrials = fieldLineAfterTrials,
 };
 
 }  // namespace tv

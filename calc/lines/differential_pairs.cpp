@@ -6,6 +6,8 @@
 #include "core/app.h"
 #include "core/checks.h"
 #include "calc/lines/differential_pair_model.h"
+#include "calc/lines/field_line.h"
+#include "calc/lines/field_line_model.h"
 #include "calc/modules.h"
 #include "core/stackup.h"
 
@@ -143,6 +145,7 @@ void ComputeDifferentialPairs(App& app) {
     p.Shape1.setBrush(lines::targetInBand(r.zdiff, target, tol) ? colors::Lime : colors::Red);
     showRatio(p.Label49, r.widthRatio);
     showRatio(p.Label50, r.spacingRatio);
+    lines::updateFieldLine(app);
 }
 
 void TrackBar1Change(App& app) {
@@ -189,11 +192,27 @@ constexpr Field kFields[] = {
     {"zdiff_minus", "Edit31", "- Tolerance of Zdiff", Role::Result, Quantity::Impedance, {"Ohms"}, "%.3f Ohms"},
     {"width_ratio", "Label49", "W/H", Role::Result, Quantity::Number, {}, "%.3f"},
     {"spacing_ratio", "Label50", "S/H", Role::Result, Quantity::Number, {}, "%.3f"},
+    // The field solver's line, solved on demand for goal seek and sweep.
+    {.id = "field_zdiff", .name = "PairFieldZdiff", .caption = "Field solver Zdiff", .role = Role::Result,
+     .quantity = Quantity::Impedance, .unit = {"Ohms"}, .format = lines::kFieldImpedanceFormat,
+     .settle = lines::settleFieldLine},
+    {.id = "field_zodd", .name = "PairFieldZodd", .caption = "Field solver Zodd", .role = Role::Result,
+     .quantity = Quantity::Impedance, .unit = {"Ohms"}, .format = lines::kFieldImpedanceFormat,
+     .settle = lines::settleFieldLine},
+    {.id = "field_zeven", .name = "PairFieldZeven", .caption = "Field solver Zeven", .role = Role::Result,
+     .quantity = Quantity::Impedance, .unit = {"Ohms"}, .format = lines::kFieldImpedanceFormat,
+     .settle = lines::settleFieldLine},
+    {.id = "field_er_effective", .name = "PairFieldEeff", .caption = "Field solver Er eff", .role = Role::Result,
+     .quantity = Quantity::Permittivity, .format = lines::kFieldEeffFormat, .settle = lines::settleFieldLine},
+    {.id = "field_deviation", .name = "PairFieldDev", .caption = "Closed form deviation", .role = Role::Result,
+     .quantity = Quantity::Percent, .unit = {"%"}, .format = lines::kFieldDeviationFormat,
+     .settle = lines::settleFieldLine},
 };
 constexpr FieldTable kFieldTable{kFields, geometryIndex};
 
 void install(App& app) {
     DifferentialPanel& p = app.bindPanel<DifferentialPanel>();
+    lines::installFieldLine(app);
     App* a = &app;
     p.TrackBar1.onChange = [a] { TrackBar1Change(*a); };
 }
@@ -222,6 +241,7 @@ const CalculatorModule differentialPairsModule{
     .information = {.resetToNA = {"Label72", "Label27", "Label28"}},
     // Plating on "Edge Cpld Ext" only.
     .manualFrames = {.apply = true, .base = true, .plating = true, .platingOnlyOnLayer = 0},
+    .afterTrials = lines::fieldLineAfterTrials,
 };
 
 }  // namespace tv

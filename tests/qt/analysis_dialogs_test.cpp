@@ -193,7 +193,9 @@ TEST_F(AnalysisDialogs, OnDifferentialPairsGoalSeekOffersZdiffFirstAndOnlyThePai
         QComboBox* result = part<QComboBox>(d, "result");
         EXPECT_EQ(result->currentText(), "Zdifferential (Ohms)");
         EXPECT_EQ(items(result), QStringList({"Zdifferential (Ohms)", "Zo (Ohms)", "+ Tolerance of Zdiff (Ohms)",
-                                              "- Tolerance of Zdiff (Ohms)", "W/H", "S/H"}));
+                                              "- Tolerance of Zdiff (Ohms)", "W/H", "S/H", "Field solver Zdiff (Ohms)",
+                                              "Field solver Zodd (Ohms)", "Field solver Zeven (Ohms)",
+                                              "Field solver Er eff", "Closed form deviation (%)"}));
         EXPECT_EQ(items(part<QComboBox>(d, "input")),
                   QStringList({"Conductor Width (W) (mils)", "Conductor Spacing (S) (mils)",
                                "Conductor Height (H) (mils)", "Target Zdiff (Ohms)", "Er"}));

@@ -64,11 +64,14 @@ TEST(AnalysisFields, FollowTheTypeTheUnitsAndWhatTheWindowShows) {
     EXPECT_EQ(named(f.inputs, "Edit128")->label(), "Parallel Conductor Count");
 
     // Differential pairs: Zdiff is the main result; Zo only where shown; the
-    // heights named as the geometry names them.
+    // heights named as the geometry names them; the field solver's line last.
     SelectProgramFunction(h.app, indexOf(Fn::DifferentialPairs));
     f = analysisFields(h.app);
     EXPECT_EQ(labels(f.results), (std::vector<std::string>{"Zdifferential (Ohms)", "Zo (Ohms)", "+ Tolerance of Zdiff (Ohms)",
-                                                          "- Tolerance of Zdiff (Ohms)", "W/H", "S/H"}));
+                                                          "- Tolerance of Zdiff (Ohms)", "W/H", "S/H",
+                                                          "Field solver Zdiff (Ohms)", "Field solver Zodd (Ohms)",
+                                                          "Field solver Zeven (Ohms)", "Field solver Er eff",
+                                                          "Closed form deviation (%)"}));
     EXPECT_EQ(labels(f.inputs), (std::vector<std::string>{"Conductor Width (W) (mm)", "Conductor Spacing (S) (mm)",
                                                          "Conductor Height (H) (mm)", "Target Zdiff (Ohms)", "Er"}));
     user::pick(h.app, h.app.shared().RadioGroup3, 2);  // edge-coupled internal, asymmetric
