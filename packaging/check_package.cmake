@@ -42,7 +42,7 @@ foreach(path
     list(APPEND missing ${path})
   endif()
 endforeach()
-if(NOT listing MATCHES " \\./usr/lib/[^\n ]*tolvane/libtolvane_plot\\.so\n")
+if(NOT listing MATCHES " \\./usr/lib/[^\n ]*tolvane/plugins/libtolvane_plot\\.so\n")
   list(APPEND missing "the plot library")
 endif()
 if(missing)
