@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli_oneshot.h"
 #include "platform/ini_settings_key.h"
 #include "shell/script_driver.h"
 #include "shell/field_command.h"
@@ -14,6 +15,11 @@ namespace {
 
 const char* kUsage =
     "usage: tolvane-cli [--settings FILE [--never-installed]] [--decimal point|comma|other] [--strict] [SCRIPT]\n"
+    "       tolvane-cli list [--json]\n"
+    "       tolvane-cli describe CALC [choice=OPTION ...] [--units imperial|metric] [--json]\n"
+    "       tolvane-cli calc CALC [choice=OPTION ...] [id=value ...] [--units imperial|metric] [--json|--csv]\n"
+    "       tolvane-cli solve CALC INPUT RESULT TARGET [id=value ...] [--units imperial|metric] [--json]\n"
+    "       tolvane-cli sweep CALC INPUT FROM TO STEPS RESULT... [--log] [-o FILE.csv] [id=value ...]\n"
     "       tolvane-cli field TYPE key=value ... [--json]\n"
     "       tolvane-cli --help | --version\n";
 
@@ -32,10 +38,20 @@ int help() {
                  "  --strict          a message left unchecked by expect-message at the end fails\n"
                  "  --help            show this help\n"
                  "  --version         show the version\n\n"
+                 "The one-shot commands run one calculation on the default settings, naming\n"
+                 "calculators and fields by id: \"tolvane-cli list\" shows the calculators and\n"
+                 "their choices, \"tolvane-cli describe CALC\" its inputs and results, e.g.\n"
+                 "  tolvane-cli calc conductor-impedance type=microstrip width=0.127mm --json\n"
+                 "  tolvane-cli solve conductor-impedance width z0 50\n"
+                 "  tolvane-cli sweep conductor-impedance width 2 20 9 z0 -o z0.csv\n"
+                 "Values are typed as in the window (a point as decimal separator unless\n"
+                 "--decimal says otherwise; a unit of the field's quantity, 0.127mm, is\n"
+                 "converted). Exit status: 0 clean, 1 a message, a result without a number,\n"
+                 "a target out of reach or a file not written, 2 a usage error.\n\n"
                  "The field form solves one line cross-section with the field solver, e.g.\n"
                  "\"tolvane-cli field microstrip w=5 h=10 t=2.1 er=4.6\" (lengths in mils, or with\n"
                  "a unit: 0.1mm).\n\n"
-                 "Exit status: 0 all expectations held, 1 one failed, 2 script error.\n"
+                 "Script exit status: 0 all expectations held, 1 one failed, 2 script error.\n"
                  "See tolvane-cli(1) for the commands.\n";
     return 0;
 }
@@ -43,6 +59,8 @@ int help() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && tv::cli::isOneShot(argv[1]))
+        return tv::cli::runOneShot(argv[1], std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     if (argc > 1 && std::string(argv[1]) == "field")
         return tv::runFieldCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     std::string settingsFile, script;

@@ -4,6 +4,7 @@
 // calc/catalogue.cpp is the one table that lists them all, and core/ and shell/
 // only iterate it.
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "core/fields.h"
@@ -26,11 +27,16 @@ enum class StartupStep {
 };
 
 struct CalculatorModule {
+    // The calculator's stable id for scripts ("conductor-impedance").
+    const char* id = nullptr;
     // Resource path of the panel description ("panels/via.win").
     const char* panel = nullptr;
     // The calculator's inputs and results (core/fields.h): what the units
     // switch converts and what goal seek and sweep offer.
     const FieldTable* fields = nullptr;
+    // The panel's choices a script names (core/fields.h), in the order they
+    // are applied; the first is the calculator's type where it has one.
+    std::span<const Choice> choices{};
     // Binds the panel's components (App::bindPanel) and wires its handlers;
     // runs once when the windows are built.
     void (*install)(App&) = nullptr;

@@ -106,6 +106,22 @@ constexpr std::uint32_t typeBits(std::initializer_list<int> types) {
     return bits;
 }
 
+// A choice a user makes on a calculator's panel (the line type, what to solve
+// for), named for scripts: `key` ("type"), the control a user picks it with
+// and the options by id. The control is a radio group, combo box or tab strip
+// (an option picks item `index`) or a check box (index 1 ticks it, 0 clears
+// it). Choices are applied in table order, each as a user picks it.
+struct ChoiceOption {
+    const char* id;  // "microstrip": lower-case words joined by '-'
+    int index;
+};
+
+struct Choice {
+    const char* key;      // "type"
+    const char* control;  // "RadioGroup3"
+    std::span<const ChoiceOption> options;
+};
+
 struct FieldTable {
     // Inputs and results in reading order; a type's first result is the
     // calculator's main result.

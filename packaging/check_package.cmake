@@ -32,6 +32,7 @@ foreach(path
     ./usr/share/icons/hicolor/256x256/apps/tolvane.png
     ./usr/share/man/man1/tolvane.1.gz
     ./usr/share/man/man1/tolvane-cli.1.gz
+    ./usr/share/bash-completion/completions/tolvane-cli
     ./usr/share/tolvane/EULA.pdf
     ./usr/share/tolvane/tolvane-help.html
     ./usr/share/metainfo/example.corvex_pcb.tolvane.metainfo.xml

@@ -12,6 +12,21 @@
 
 namespace tv {
 
+namespace {
+
+// A CSV file's column heading: the field's caption with its unit, as the
+// Sweep window and `tolvane-cli sweep` write it; the name given for a
+// component the calculator's table does not list.
+std::string fileHeading(App& app, const Component& c, const std::string& given) {
+    const AnalysisFields fields = analysisFields(app);
+    for (const auto* list : {&fields.inputs, &fields.results})
+        for (const AnalysisField& f : *list)
+            if (f.component == &c) return f.label();
+    return given;
+}
+
+}  // namespace
+
 Component& ScriptDriver::analysisField(const std::string& cmd, const std::string& name) {
     App& a = *app_;
     if (const Field* f = currentField(a, name); f && name == f->id) return a.Form1.get(f->name);
@@ -86,7 +101,10 @@ bool ScriptDriver::analyse(const std::vector<std::string>& tok) {
                 for (const auto& line : sweepTable(points, input.name(), names, '\t'))
                     out_ << "sweep: " << line << "\n";
             } else {
-                unwritten = a.platform.writeTextFile(file, sweepTable(points, input.name(), names, ',')).error;
+                std::vector<std::string> headings;
+                for (size_t i = 0; i < results.size(); ++i) headings.push_back(fileHeading(a, *results[i], names[i]));
+                unwritten = a.platform.writeTextFile(file, sweepTable(points, fileHeading(a, input, input.name()),
+                                                                      headings, ',')).error;
             }
         });
     }

@@ -85,6 +85,7 @@ constexpr FieldTable kFieldTable{kFields};
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule conductorSpacingModule;
 const CalculatorModule conductorSpacingModule{
+    .id = "conductor-spacing",
     .panel = "panels/conductor_spacing.win",
     .fields = &kFieldTable,
     .install = install,

@@ -130,11 +130,17 @@ void install(App& app) {
 
 }  // namespace
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kTypeOptions[] = {{"additive", 0}, {"subtractive", 1}, {"annular", 2}};
+constexpr Choice kChoices[] = {{"type", "RadioGroup11", kTypeOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule embeddedResistorsModule;
 const CalculatorModule embeddedResistorsModule{
+    .id = "embedded-resistors",
     .panel = "panels/embedded_resistor.win",
     .fields = &kFieldTable,
+    .choices = kChoices,
     .install = install,
     .compute = CalculateEmbeddedResistor,
     .unitCaptions = unitCaptions,

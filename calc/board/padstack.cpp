@@ -183,11 +183,19 @@ void install(App& app) {
 }  // namespace
 }  // namespace padstack
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kTypeOptions[] = {{"thru-hole", 0}, {"bga-land", 1}, {"conductor-pad", 2},
+    {"conductor-pad-bga", 3}, {"corner-to-corner", 4}};
+constexpr ChoiceOption kStyleOptions[] = {{"plated", 0}, {"non-plated", 1}};
+constexpr Choice kChoices[] = {{"type", "RadioGroup14", kTypeOptions}, {"style", "RadioGroup7", kStyleOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule padstackModule;
 const CalculatorModule padstackModule{
+    .id = "padstack",
     .panel = "panels/padstack.win",
     .fields = &padstack::kFieldTable,
+    .choices = kChoices,
     .install = padstack::install,
     .compute = padstack::CalculatePadstack,
     .unitConversions = padstack::unitConversions,

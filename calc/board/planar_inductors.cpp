@@ -104,11 +104,17 @@ void install(App& app) {
 
 }  // namespace
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kGeometryOptions[] = {{"square", 0}, {"hexagonal", 1}, {"octagonal", 2}, {"circular", 3}};
+constexpr Choice kChoices[] = {{"geometry", "RadioGroup3", kGeometryOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule planarInductorsModule;
 const CalculatorModule planarInductorsModule{
+    .id = "planar-inductors",
     .panel = "panels/planar_inductor.win",
     .fields = &kFieldTable,
+    .choices = kChoices,
     .install = install,
     .compute = CalculatePlanarInductor,
     .layerBranch = layerBranch,

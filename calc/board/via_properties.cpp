@@ -160,11 +160,18 @@ constexpr FieldTable kFieldTable{kFields, fieldType, keepViaModes};
 }  // namespace
 }  // namespace via
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kLayersOptions[] = {{"2-layer", 0}, {"multi-layer", 1}, {"microvia", 2}};
+constexpr ChoiceOption kModeOptions[] = {{"single", 0}, {"differential", 1}};
+constexpr Choice kChoices[] = {{"layers", "RadioGroup3", kLayersOptions}, {"mode", "RadioGroup5", kModeOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule viaPropertiesModule;
 const CalculatorModule viaPropertiesModule{
+    .id = "via",
     .panel = "panels/via.win",
     .fields = &via::kFieldTable,
+    .choices = kChoices,
     .install = via::install,
     .compute = via::CalculateViaProperties,
     .layerBranch = via::applyLayerSet,

@@ -186,11 +186,18 @@ void install(App& app) {
 
 }  // namespace
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kLayerOptions[] = {{"internal", 0}, {"external", 1}};
+constexpr ChoiceOption kSolveOptions[] = {{"current", 0}, {"width", 1}};
+constexpr Choice kChoices[] = {{"layer", "RadioGroup3", kLayerOptions}, {"solve", "RadioGroup8", kSolveOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule conductorPropertiesModule;
 const CalculatorModule conductorPropertiesModule{
+    .id = "conductor",
     .panel = "panels/conductor.win",
     .fields = &kFieldTable,
+    .choices = kChoices,
     .install = install,
     .compute = ComputeConductor,
     .layerBranch = layerBranch,

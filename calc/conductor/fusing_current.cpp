@@ -74,6 +74,7 @@ void install(App& app) { app.bindPanel<FusingPanel>(); }
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule fusingCurrentModule;
 const CalculatorModule fusingCurrentModule{
+    .id = "fusing-current",
     .panel = "panels/fusing.win",
     .fields = &kFieldTable,
     .install = install,

@@ -135,11 +135,18 @@ constexpr FieldTable kFieldTable{kFields, fieldType};
 
 }  // namespace
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kLineOptions[] = {{"microstrip", 0}, {"stripline", 1}};
+constexpr ChoiceOption kInputOptions[] = {{"risetime", 0}, {"frequency", 1}};
+constexpr Choice kChoices[] = {{"line", "RadioGroup3", kLineOptions}, {"input", "RadioGroup12", kInputOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule bandwidthModule;
 const CalculatorModule bandwidthModule{
+    .id = "bandwidth",
     .panel = "panels/bandwidth.win",
     .fields = &kFieldTable,
+    .choices = kChoices,
     .install = install,
     .compute = ComputeBandwidth,
     .layers = {.caption = " Passive Circuits ", .items = {"Microstrip", "Stripline"}, .selection = 0, .enabled = true},

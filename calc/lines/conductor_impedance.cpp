@@ -386,11 +386,18 @@ void install(App& app) {
 
 }  // namespace
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kTypeOptions[] = {{"microstrip", 0}, {"embedded-microstrip", 1}, {"stripline", 2},
+    {"asymmetric-stripline", 3}, {"dual-stripline", 4}, {"coplanar", 5}};
+constexpr Choice kChoices[] = {{"type", "RadioGroup3", kTypeOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule conductorImpedanceModule;
 const CalculatorModule conductorImpedanceModule{
+    .id = "conductor-impedance",
     .panel = "panels/impedance.win",
     .fields = &kFieldTable,
+    .choices = kChoices,
     .install = install,
     .compute = ComputeImpedance,
     .layerBranch = layerBranch,

@@ -95,11 +95,17 @@ void install(App& app) { app.bindPanel<CrosstalkPanel>(); }
 
 }  // namespace
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kTypeOptions[] = {{"microstrip", 0}, {"stripline", 1}};
+constexpr Choice kChoices[] = {{"type", "RadioGroup3", kTypeOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule crosstalkModule;
 const CalculatorModule crosstalkModule{
+    .id = "crosstalk",
     .panel = "panels/crosstalk.win",
     .fields = &kFieldTable,
+    .choices = kChoices,
     .install = install,
     .compute = ComputeCrosstalk,
     .layerBranch = layerBranch,

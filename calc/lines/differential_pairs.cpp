@@ -199,9 +199,10 @@ constexpr Field kFields[] = {
     {.id = "field_zodd", .name = "PairFieldZodd", .caption = "Field solver Zodd", .role = Role::Result,
      .quantity = Quantity::Impedance, .unit = {"Ohms"}, .format = lines::kFieldImpedanceFormat,
      .settle = lines::settleFieldLine},
+    // A broadside pair without planes has no even mode: never a number there.
     {.id = "field_zeven", .name = "PairFieldZeven", .caption = "Field solver Zeven", .role = Role::Result,
      .quantity = Quantity::Impedance, .unit = {"Ohms"}, .format = lines::kFieldImpedanceFormat,
-     .settle = lines::settleFieldLine},
+     .types = typeBits({0, 1, 2, 3, 4}), .settle = lines::settleFieldLine},
     {.id = "field_er_effective", .name = "PairFieldEeff", .caption = "Field solver Er eff", .role = Role::Result,
      .quantity = Quantity::Permittivity, .format = lines::kFieldEeffFormat, .settle = lines::settleFieldLine},
     {.id = "field_deviation", .name = "PairFieldDev", .caption = "Closed form deviation", .role = Role::Result,
@@ -219,11 +220,18 @@ void install(App& app) {
 
 }  // namespace
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kTypeOptions[] = {{"edge-external", 0}, {"edge-internal", 1}, {"edge-internal-asym", 2},
+    {"edge-embedded", 3}, {"broadside-shielded", 4}, {"broadside-unshielded", 5}};
+constexpr Choice kChoices[] = {{"type", "RadioGroup3", kTypeOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule differentialPairsModule;
 const CalculatorModule differentialPairsModule{
+    .id = "differential-pairs",
     .panel = "panels/differential_pairs.win",
     .fields = &kFieldTable,
+    .choices = kChoices,
     .install = install,
     .compute = ComputeDifferentialPairs,
     .layerBranch = layerBranch,

@@ -102,6 +102,7 @@ void install(App& app) {
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule erEffectiveModule;
 const CalculatorModule erEffectiveModule{
+    .id = "er-effective",
     .panel = "panels/er_effective.win",
     .fields = &kFieldTable,
     .install = install,

@@ -110,11 +110,17 @@ constexpr FieldTable kFieldTable{kFields, fieldType};
 
 }  // namespace
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kInputOptions[] = {{"period", 0}, {"frequency", 1}};
+constexpr Choice kChoices[] = {{"input", "RadioGroup22", kInputOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule wavelengthModule;
 const CalculatorModule wavelengthModule{
+    .id = "wavelength",
     .panel = "panels/wavelength.win",
     .fields = &kFieldTable,
+    .choices = kChoices,
     .install = install,
     .compute = ComputeWavelength,
     .layers = {.items = {"Microstrip", "Stripline"}, .selection = 0},

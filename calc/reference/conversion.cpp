@@ -221,6 +221,7 @@ void install(App& app) {
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule conversionModule;
 const CalculatorModule conversionModule{
+    .id = "conversion",
     .panel = "panels/conversion.win",
     .fields = &kFieldTable,
     .install = install,

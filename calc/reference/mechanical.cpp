@@ -83,6 +83,7 @@ constexpr FieldTable kFieldTable{kFields};
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule mechanicalModule;
 const CalculatorModule mechanicalModule{
+    .id = "mechanical",
     .panel = "panels/mechanical.win",
     .fields = &kFieldTable,
     .install = install,

@@ -371,11 +371,21 @@ constexpr FieldTable kFieldTable{kFields, fieldType};
 
 }  // namespace
 
+// The panel's choices by name, for scripts (tolvane-cli calc).
+constexpr ChoiceOption kSolveOptions[] = {{"volts", 0}, {"amps", 1}, {"ohms", 2}};
+constexpr ChoiceOption kCircuitOptions[] = {{"led-bias", 0}, {"r-series", 1}, {"r-parallel", 2}, {"pi-pad", 3},
+    {"t-pad", 4}};
+constexpr ChoiceOption kLedOptions[] = {{"resistor", 0}, {"current", 1}};
+constexpr Choice kChoices[] = {{"solve", "RadioGroup13", kSolveOptions}, {"circuit", "TabControl3", kCircuitOptions},
+    {"led", "CheckBox6", kLedOptions}};
+
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule ohmsLawModule;
 const CalculatorModule ohmsLawModule{
+    .id = "ohms-law",
     .panel = "panels/ohms_law.win",
     .fields = &kFieldTable,
+    .choices = kChoices,
     .install = install,
     .compute = ComputeOhmsLaw,
     .inputs = {.units = Enable::Off},

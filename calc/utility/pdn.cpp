@@ -110,6 +110,7 @@ void install(App& app) {
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule pdnModule;
 const CalculatorModule pdnModule{
+    .id = "pdn",
     .panel = "panels/pdn.win",
     .fields = &kFieldTable,
     .install = install,

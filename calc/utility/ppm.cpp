@@ -59,6 +59,7 @@ constexpr FieldTable kFieldTable{kFields};
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule ppmModule;
 const CalculatorModule ppmModule{
+    .id = "ppm",
     .panel = "panels/ppm.win",
     .fields = &kFieldTable,
     .install = install,

@@ -90,6 +90,7 @@ constexpr FieldTable kFieldTable{kFields};
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule reactanceModule;
 const CalculatorModule reactanceModule{
+    .id = "reactance",
     .panel = "panels/reactance.win",
     .fields = &kFieldTable,
     .install = install,

@@ -53,6 +53,7 @@ constexpr FieldTable kFieldTable{kFields};
 // Found by its row in calc/catalogue.cpp.
 extern const CalculatorModule thermalModule;
 const CalculatorModule thermalModule{
+    .id = "thermal",
     .panel = "panels/thermal.win",
     .fields = &kFieldTable,
     .install = install,
