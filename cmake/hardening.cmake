@@ -23,3 +23,11 @@ if(TOLVANE_HARDENING AND NOT TOLVANE_SANITIZE)
   add_compile_options(${HARDENING_CPPFLAGS} ${HARDENING_CXXFLAGS})
   add_link_options(${HARDENING_LDFLAGS})
 endif()
+
+# Relative relocations packed (DT_RELR): the start-up reads and the program
+# keeps a few kilobytes of them instead of a hundred.
+include(CheckLinkerFlag)
+check_linker_flag(CXX "-Wl,-z,pack-relative-relocs" TOLVANE_HAVE_RELR)
+if(TOLVANE_HAVE_RELR AND NOT TOLVANE_SANITIZE)
+  add_link_options(-Wl,-z,pack-relative-relocs)
+endif()

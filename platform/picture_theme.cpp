@@ -1,6 +1,6 @@
 #include "platform/picture_theme.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 #include "platform/theme_style.h"
 #include "platform/themes.h"
@@ -75,43 +75,139 @@ PictureColours PictureColours::of(const QPalette& palette) {
     return c;
 }
 
-QByteArray themedPicture(const QByteArray& svg, const PictureColours& colours, const QString& fontFamily) {
-    static const QRegularExpression tag(QStringLiteral("<([A-Za-z]+)\\b[^>]*>"));
-    static const QRegularExpression colour(QStringLiteral("\\b(fill|stroke|stop-color)=\"(#[0-9A-Fa-f]{6})\""));
-    static const QRegularExpression family(QStringLiteral("\\bfont-family=\"[^\"]*\""));
-    static const QRegularExpression strokeWidth(QStringLiteral("\\bstroke-width=\"([0-9.]+)\""));
-    const QString in = QString::fromUtf8(svg);
+// The few patterns of SVG text the recolouring looks for, read by hand: the
+// regular-expression engine would cost the program half a megabyte at start.
+namespace svg {
+
+bool isWordChar(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_';
+}
+bool isLetter(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+}
+bool isHexDigit(QChar c) { return isWordChar(c) && QStringLiteral("0123456789abcdefABCDEF").contains(c); }
+// Whether `word` starts at `at` in `text` after a word boundary.
+bool wordAt(QStringView text, qsizetype at, QStringView word) {
+    return text.mid(at).startsWith(word) && (at == 0 || !isWordChar(text[at - 1])) && isWordChar(text[at]);
+}
+
+// The next start tag from `from`: "<name ...>" with a name of letters; false
+// when there is none.
+bool nextTag(QStringView in, qsizetype from, qsizetype* start, qsizetype* end, QStringView* name) {
+    for (qsizetype at = in.indexOf(u'<', from); at >= 0; at = in.indexOf(u'<', at + 1)) {
+        qsizetype n = at + 1;
+        while (n < in.size() && isLetter(in[n])) ++n;
+        if (n == at + 1 || (n < in.size() && isWordChar(in[n]))) continue;
+        const qsizetype close = in.indexOf(u'>', n);
+        if (close < 0) continue;
+        *start = at;
+        *end = close + 1;
+        *name = in.mid(at + 1, n - at - 1);
+        return true;
+    }
+    return false;
+}
+
+// `attribute="value"` at `at`, the value as `accepts` takes it: its end, or -1.
+template <class Accepts>
+qsizetype attributeAt(QStringView text, qsizetype at, QStringView attribute, QStringView* value, Accepts accepts) {
+    if (!wordAt(text, at, attribute)) return -1;
+    qsizetype v = at + attribute.size();
+    if (!text.mid(v).startsWith(u"=\"")) return -1;
+    v += 2;
+    qsizetype e = v;
+    while (e < text.size() && text[e] != u'"') ++e;
+    if (e == text.size() || !accepts(text.mid(v, e - v))) return -1;
+    *value = text.mid(v, e - v);
+    return e + 1;
+}
+
+bool anything(QStringView) { return true; }
+bool colourValue(QStringView v) {
+    return v.size() == 7 && v[0] == u'#' && std::all_of(v.begin() + 1, v.end(), isHexDigit);
+}
+bool numberValue(QStringView v) {
+    return !v.isEmpty() && std::all_of(v.begin(), v.end(), [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
+}
+
+// The first `attribute="value"` in `text` whose value `accepts` takes.
+template <class Accepts>
+bool find(QStringView text, QStringView attribute, QStringView* value, Accepts accepts) {
+    for (qsizetype at = text.indexOf(attribute); at >= 0; at = text.indexOf(attribute, at + 1))
+        if (attributeAt(text, at, attribute, value, accepts) >= 0) return true;
+    return false;
+}
+
+// Whether the document's own <svg ...> tag marks it as keeping its colours.
+bool ownDocument(QStringView in) {
+    for (qsizetype at = in.indexOf(u"<svg"); at >= 0; at = in.indexOf(u"<svg", at + 1)) {
+        if (at + 4 < in.size() && isWordChar(in[at + 4])) continue;
+        qsizetype close = in.indexOf(u'>', at);
+        if (close < 0) close = in.size();
+        QStringView value;
+        if (find(in.mid(at + 4, close - at - 4), u"class", &value, [](QStringView v) { return v == u"own-colours"; }))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace svg
+
+QByteArray themedPicture(const QByteArray& bytes, const PictureColours& colours, const QString& fontFamily) {
+    const QString text = QString::fromUtf8(bytes);
+    const QStringView in(text);
     // Brand marks (the social icons, the donation button, the mark on the
     // banner) keep their colours, a whole document or one element.
-    static const QRegularExpression own(QStringLiteral("\\bclass=\"own-colours\""));
-    static const QRegularExpression ownDocument(QStringLiteral("<svg\\b[^>]*\\bclass=\"own-colours\""));
-    const bool ownColours = ownDocument.match(in).hasMatch();
+    const bool ownColours = svg::ownDocument(in);
+    const auto own = [](QStringView v) { return v == u"own-colours"; };
     QString out;
     out.reserve(in.size());
-    qsizetype done = 0;
-    for (auto tags = tag.globalMatch(in); tags.hasNext();) {
-        const QRegularExpressionMatch t = tags.next();
-        out += QStringView(in).mid(done, t.capturedStart() - done);
-        const QString element = t.captured(1);
-        QString text = t.captured(0);
+    qsizetype done = 0, start, end;
+    QStringView name;
+    while (svg::nextTag(in, done, &start, &end, &name)) {
+        out += in.mid(done, start - done);
+        const QString element = name.toString();
+        const QStringView tag = in.mid(start, end - start);
+        QStringView value;
+        const bool keep = ownColours || svg::find(tag, u"class", &value, own);
+        const bool thin = !svg::find(tag, u"stroke-width", &value, svg::numberValue) || value.toDouble() <= 3;
         QString recoloured;
         qsizetype at = 0;
-        const bool keep = ownColours || own.match(text).hasMatch();
-        const QRegularExpressionMatch width = strokeWidth.match(text);
-        const bool thin = !width.hasMatch() || width.captured(1).toDouble() <= 3;
-        for (auto attrs = colour.globalMatch(text); !keep && attrs.hasNext();) {
-            const QRegularExpressionMatch a = attrs.next();
-            recoloured += QStringView(text).mid(at, a.capturedStart() - at);
-            const QColor c = recolour(QColor(a.captured(2)), element, thin, a.captured(1), colours);
-            recoloured += a.captured(1) + "=\"" + hex(c) + "\"";
-            at = a.capturedEnd();
+        for (qsizetype i = 0; !keep && i < tag.size(); ++i) {
+            for (QStringView attribute : {u"fill", u"stroke", u"stop-color"}) {
+                const qsizetype after = svg::attributeAt(tag, i, attribute, &value, svg::colourValue);
+                if (after < 0) continue;
+                recoloured += tag.mid(at, i - at);
+                const QColor c = recolour(QColor(value), element, thin, attribute.toString(), colours);
+                recoloured += attribute;
+                recoloured += QLatin1String("=\"") + hex(c) + QLatin1Char('"');
+                at = i = after;
+                --i;
+                break;
+            }
         }
-        recoloured += QStringView(text).mid(at);
-        if (!fontFamily.isEmpty()) recoloured.replace(family, "font-family=\"" + fontFamily + "\"");
+        recoloured += tag.mid(at);
+        if (!fontFamily.isEmpty()) {
+            QString withFamily;
+            const QStringView r(recoloured);
+            qsizetype copied = 0;
+            for (qsizetype i = 0; i < r.size(); ++i) {
+                const qsizetype after = svg::attributeAt(r, i, u"font-family", &value, svg::anything);
+                if (after < 0) continue;
+                withFamily += r.mid(copied, i - copied);
+                withFamily += QLatin1String("font-family=\"") + fontFamily + QLatin1Char('"');
+                copied = i = after;
+                --i;
+            }
+            withFamily += r.mid(copied);
+            recoloured = withFamily;
+        }
         out += recoloured;
-        done = t.capturedEnd();
+        done = end;
     }
-    out += QStringView(in).mid(done);
+    out += in.mid(done);
     return out.toUtf8();
 }
 

@@ -2,11 +2,17 @@
 // One desktop program per user and display: a later start finds the running
 // one through a local socket, asks it to bring its window to the front and
 // ends. The socket lives in the user's runtime directory (or the temporary
-// directory, named for the user), so other accounts never meet it.
-#include <QLocalServer>
+// directory, named for the user), so other accounts never meet it; the file
+// is the user's alone. A plain Unix socket watched by the event loop: the
+// toolkit's network library would cost the program more memory at start than
+// all the rest of this.
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <map>
+#include <memory>
+
+class QSocketNotifier;
 
 namespace tv {
 
@@ -17,6 +23,7 @@ public:
     static QString defaultSocketName();
 
     explicit SingleInstance(QString socketName = defaultSocketName());
+    ~SingleInstance() override;
 
     // True when a running program answered and was asked to come to the front.
     bool activateRunning(int timeoutMs = 2000);
@@ -29,9 +36,18 @@ public:
 
 private:
     void accept();
+    void read(int fd);
+    void close(int fd);
 
     QString name_;
-    QLocalServer server_;
+    int server_ = -1;
+    std::unique_ptr<QSocketNotifier> serverNotifier_;
+    // The starts that connected and have not hung up: what each sent so far.
+    struct Client {
+        std::unique_ptr<QSocketNotifier> notifier;
+        std::string received;
+    };
+    std::map<int, Client> clients_;
 };
 
 }  // namespace tv

@@ -103,7 +103,19 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
     results_->setMaximumWidth(300);
     pick->addWidget(results_, 1);
     middle->addLayout(pick);
-    chart_ = new SweepChart;
+    QString why;
+    plotter_ = newSweepPlotter(&why);
+    if (plotter_) {
+        chart_ = plotter_->widget();
+    } else {
+        // The sweep still runs and its table can be copied or saved.
+        auto* note = new QLabel(why + "\nThe table of a sweep can still be copied or saved.");
+        note->setObjectName("chart");
+        note->setWordWrap(true);
+        note->setAlignment(Qt::AlignCenter);
+        note->setMinimumSize(420, 280);
+        chart_ = note;
+    }
     middle->addWidget(chart_, 1);
     layout->addLayout(middle, 1);
 
@@ -111,7 +123,7 @@ SweepDialog::SweepDialog(QtWindows& windows, QWidget* parent) : AnalysisDialog(w
     readout_->setObjectName("readout");
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     readout_->setMinimumHeight(readout_->fontMetrics().lineSpacing());
-    connect(chart_, &SweepChart::cursorMoved, readout_, &QLabel::setText);
+    if (plotter_) plotter_->onCursorMoved([label = readout_](const QString& text) { label->setText(text); });
     layout->addWidget(readout_);
     status_ = new QLabel;
     status_->setObjectName("status");
@@ -197,7 +209,7 @@ void SweepDialog::runSweep() {
     if (points.empty()) return;
 
     last_ = SweepPlot{in, chosen, std::move(points), logarithmic};
-    chart_->plot(last_);
+    if (plotter_) plotter_->plot(last_);
     readout_->clear();
     int gaps = 0;
     for (const SweepPoint& p : last_.points)

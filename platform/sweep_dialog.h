@@ -3,7 +3,7 @@
 // values and plots the chosen results; the table goes to the clipboard or a
 // CSV file. The window is restored after every sweep.
 #include "platform/analysis_dialog.h"
-#include "platform/sweep_chart.h"
+#include "platform/sweep_plot.h"
 
 class QComboBox;
 class QLabel;
@@ -28,7 +28,9 @@ public:
     void saveCsv();
     bool saveCsvTo(const QString& path);
 
-    SweepChart* chart() const { return chart_; }
+    // The plot (a SweepChart from the plot library), or the note that says
+    // why there is none.
+    QWidget* chart() const { return chart_; }
     const SweepPlot& last() const { return last_; }
 
 private:
@@ -43,7 +45,8 @@ private:
     QSpinBox* steps_ = nullptr;
     QRadioButton* logarithmic_ = nullptr;
     QListWidget* results_ = nullptr;
-    SweepChart* chart_ = nullptr;
+    SweepPlotter* plotter_ = nullptr;  // none without the plot library
+    QWidget* chart_ = nullptr;
     QLabel* readout_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* copy_ = nullptr;

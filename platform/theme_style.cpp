@@ -10,12 +10,6 @@ namespace tv {
 
 bool isDark(const QPalette& palette) { return palette.color(QPalette::Window).lightnessF() < 0.5; }
 
-QColor mix(const QColor& a, const QColor& b, double t) {
-    auto lerp = [t](double x, double y) { return x + (y - x) * t; };
-    return QColor::fromRgbF(static_cast<float>(lerp(a.redF(), b.redF())), static_cast<float>(lerp(a.greenF(), b.greenF())),
-                            static_cast<float>(lerp(a.blueF(), b.blueF())));
-}
-
 namespace {
 
 // The colour that marks a chosen item on a dark palette: the selection

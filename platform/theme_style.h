@@ -5,6 +5,7 @@
 // a filled box with its tick, and the selected tab is the page's colour with
 // an accent line while the others sit darker. Dialog buttons carry no icons,
 // and drop-down lists open as a scrolling list below their box.
+#include <QColor>
 #include <QProxyStyle>
 
 namespace tv {
@@ -26,6 +27,9 @@ public:
 // Whether a palette is one of the dark themes' (light text on a dark window).
 bool isDark(const QPalette& palette);
 // `a` moved towards `b` by `t` (0 gives a, 1 gives b).
-QColor mix(const QColor& a, const QColor& b, double t);
+inline QColor mix(const QColor& a, const QColor& b, double t) {
+    auto lerp = [t](double x, double y) { return static_cast<float>(x + (y - x) * t); };
+    return QColor::fromRgbF(lerp(a.redF(), b.redF()), lerp(a.greenF(), b.greenF()), lerp(a.blueF(), b.blueF()));
+}
 
 }  // namespace tv

@@ -30,8 +30,6 @@ void drawBevel(QPainter& p, const QPalette& pal, const QRect& r, bool raised) {
 }  // namespace
 
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
 QString plainCaption(const std::string& caption) {
     QString in = qs(caption), out;
     out.reserve(in.size());

@@ -21,7 +21,7 @@ namespace tv {
 
 class PictureDocument;
 
-QString qs(const std::string& s);
+inline QString qs(const std::string& s) { return QString::fromStdString(s); }
 // A caption as a label shows it: "&&" is one "&", a lone "&" only marks the
 // keyboard accelerator and is not drawn.
 QString plainCaption(const std::string& caption);

@@ -24,6 +24,11 @@ if command -v ccache > /dev/null; then
   options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   export CCACHE_BASEDIR="$PWD"
 fi
+# Ninja when it is there, for a build folder made new (one made with another
+# generator keeps its own).
+if [ ! -f "$dir/CMakeCache.txt" ] && command -v ninja > /dev/null; then
+  options+=(-G Ninja)
+fi
 cmake -S . -B "$dir" "${options[@]}" > /dev/null
 targets=()
 for t in "$@"; do targets+=(--target "$t"); done

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config libasan8 libubsan1
   ccache     # the builds use it when it is there
+  ninja-build lld  # faster builds; lld links the instrumented build
   qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
   # the sweep's plot; the charts' CMake package looks for the OpenGL one
   qt6-charts-dev libqt6opengl6-dev

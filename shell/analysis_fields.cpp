@@ -30,10 +30,6 @@ const FieldTable* currentTable(App& app) {
 
 }  // namespace
 
-std::string AnalysisField::label() const {
-    return unit.empty() || unit == caption ? caption : caption + " (" + unit + ")";
-}
-
 AnalysisFields analysisFields(App& app, const FieldTable& table) {
     AnalysisFields out;
     const int type = table.currentType(app);

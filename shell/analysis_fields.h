@@ -20,7 +20,7 @@ struct AnalysisField {
     std::string unit;              // "mils"; "" when none
 
     // "Conductor Width (mils)", or the caption alone without a unit.
-    std::string label() const;
+    std::string label() const { return unit.empty() || unit == caption ? caption : caption + " (" + unit + ")"; }
 };
 
 struct AnalysisFields {

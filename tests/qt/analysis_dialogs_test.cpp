@@ -22,6 +22,7 @@
 #include "platform/goal_seek_dialog.h"
 #include "program_fixture.h"
 #include "platform/sweep_dialog.h"
+#include "chart/sweep_chart.h"
 
 namespace {
 
@@ -63,6 +64,13 @@ protected:
     static void check(QListWidget* list, const QStringList& labels) {
         for (int i = 0; i < list->count(); ++i)
             list->item(i)->setCheckState(labels.contains(list->item(i)->text()) ? Qt::Checked : Qt::Unchecked);
+    }
+
+    // The dialog's plot, from the plot library.
+    static tv::SweepChart* chartOf(tv::SweepDialog& d) {
+        auto* chart = qobject_cast<tv::SweepChart*>(d.chart());
+        EXPECT_NE(chart, nullptr) << "no plot";
+        return chart;
     }
 
     template <class T>
@@ -121,7 +129,8 @@ TEST_F(AnalysisDialogs, SweepPlotsEachResultWithGapsAndHandsOnTheTable) {
         EXPECT_EQ(app->c("Edit15").text(), "10");
         EXPECT_EQ(app->c("Edit17").text(), "1.4586 Amps");
 
-        tv::SweepChart* chart = d.chart();
+        tv::SweepChart* chart = chartOf(d);
+        ASSERT_NE(chart, nullptr);
         const QList<QPointF> current = chart->plotted(0), resistance = chart->plotted(1);
         ASSERT_EQ(current.size(), 5);
         ASSERT_EQ(resistance.size(), 5);
@@ -197,7 +206,8 @@ TEST_F(AnalysisDialogs, OnDifferentialPairsGoalSeekOffersZdiffFirstAndOnlyThePai
 TEST_F(AnalysisDialogs, LogarithmicSweepInADarkTheme) {
     platform.applyStyle("Charcoal Dark Slate");
     withDialog<tv::SweepDialog>("Sweep1", [&](tv::SweepDialog& d) {
-        QChart* chart = d.chart()->chart();
+        ASSERT_NE(chartOf(d), nullptr);
+        QChart* chart = chartOf(d)->chart();
         EXPECT_EQ(chart->theme(), QChart::ChartThemeDark);
         EXPECT_LT(chart->backgroundBrush().color().lightnessF(), 0.5);
 
@@ -207,7 +217,7 @@ TEST_F(AnalysisDialogs, LogarithmicSweepInADarkTheme) {
         part<QSpinBox>(d, "steps")->setValue(2);
         QTest::mouseClick(part<QRadioButton>(d, "logarithmic"), Qt::LeftButton);
         QTest::mouseClick(part<QPushButton>(d, "sweep"), Qt::LeftButton);
-        const QList<QPointF> points = d.chart()->plotted(0);
+        const QList<QPointF> points = chartOf(d)->plotted(0);
         ASSERT_EQ(points.size(), 3);
         EXPECT_DOUBLE_EQ(points[0].x(), 5);
         EXPECT_NEAR(points[1].x(), std::sqrt(250.0), 1e-9);

@@ -224,6 +224,33 @@ TEST(PictureTheme, RecoloursByRole) {
     EXPECT_NEAR(laminate.hslHue(), QColor(0xd6, 0xe6, 0xb8).hslHue(), 2);
 }
 
+// What the recolouring reads of the SVG text: start tags only, whole
+// attribute names, six-digit colours, brand marks kept whole.
+TEST(PictureTheme, ReadsOnlyWhatItRecolours) {
+    const tv::PictureColours dark{QColor(0x22, 0x26, 0x2B), QColor(0xED, 0xEF, 0xF2), QColor(0x5B, 0x7F, 0xA6), true};
+    struct Case {
+        const char* svg;
+        const char* unchanged;  // a text the result still holds
+    };
+    const Case cases[] = {
+        {"<svg class=\"own-colours\"><rect fill=\"#ffffff\"/></svg>", "fill=\"#ffffff\""},
+        {"<svg><rect class=\"own-colours\" fill=\"#1f2a44\"/></svg>", "fill=\"#1f2a44\""},
+        {"<svg><!-- fill=\"#ffffff\" --></svg>", "<!-- fill=\"#ffffff\" -->"},
+        {"<svg><rect fill=\"#fff\" stroke=\"red\" fill-opacity=\"0.5\"/></svg>", "<rect fill=\"#fff\" stroke=\"red\" fill-opacity=\"0.5\"/>"},
+        {"<svg><rect xfill=\"#ffffff\"/></svg>", "xfill=\"#ffffff\""},
+        {"<svg><text font-family=\"Arial\">W</text></svg>", "font-family=\"Arial\""},  // no family asked
+    };
+    for (const Case& c : cases) {
+        const QString out = QString::fromUtf8(tv::themedPicture(c.svg, dark, {}));
+        EXPECT_TRUE(out.contains(c.unchanged)) << c.svg << " gave " << out.toStdString();
+    }
+    // A ground colour in an element that is not kept, and every family named.
+    const QString out = QString::fromUtf8(tv::themedPicture(
+        "<svg><g data-x=\"1\"\nfill=\"#ffffff\"><text font-family=\"A\" font-family=\"B\">W</text></g></svg>", dark, "F"));
+    EXPECT_TRUE(out.contains("fill=\"#22262b\"")) << out.toStdString();
+    EXPECT_EQ(out.count("font-family=\"F\""), 2) << out.toStdString();
+}
+
 // The centre of the mark of a radio button or check box, as drawn.
 QColor markCentre(QAbstractButton* b, QStyle::SubElement indicator) {
     QStyleOptionButton opt;

@@ -1,4 +1,4 @@
-#include "platform/sweep_chart.h"
+#include "chart/sweep_chart.h"
 
 #include <QApplication>
 #include <QGraphicsLineItem>
@@ -202,6 +202,10 @@ SweepChart::SweepChart(QWidget* parent) : QChartView(parent) {
     setMinimumSize(420, 280);
 }
 
+void SweepChart::onCursorMoved(std::function<void(const QString&)> told) {
+    connect(this, &SweepChart::cursorMoved, this, std::move(told));
+}
+
 void SweepChart::clear() {
     QChart* c = chart();
     c->removeAllSeries();
@@ -371,3 +375,5 @@ void SweepChart::leaveEvent(QEvent* e) {
 }
 
 }  // namespace tv
+
+extern "C" Q_DECL_EXPORT tv::SweepPlotter* tolvane_new_sweep_plotter() { return new tv::SweepChart; }

@@ -3,23 +3,18 @@
 // axis per unit (left, right, left...), the input's axis logarithmic for a
 // logarithmic sweep (the chart then runs on log10 of the input). Gaps (steps without a result) break the line. Under the
 // mouse a cursor line marks the nearest step and its values are read out.
+//
+// Built as the plot library (libtolvane_plot.so), which the sweep window loads
+// through newSweepPlotter(); the tests link it.
 #include <QChartView>
 #include <vector>
 
-#include "shell/analysis_fields.h"
-#include "shell/goal_seek.h"
+#include "platform/sweep_plot.h"
 
 class QGraphicsLineItem;
 class QLineSeries;
 
 namespace tv {
-
-struct SweepPlot {
-    AnalysisField input;
-    std::vector<AnalysisField> results;
-    std::vector<SweepPoint> points;
-    bool logarithmic = false;
-};
 
 // Where values lie on a drawn axis: (value - origin) * scale. A range the
 // chart cannot draw as it is (values beyond 1e300, whose width its arithmetic
@@ -32,13 +27,14 @@ struct AxisPlacement {
     bool plain() const { return origin == 0 && scale == 1; }
 };
 
-class SweepChart : public QChartView {
+class Q_DECL_EXPORT SweepChart : public QChartView, public SweepPlotter {
     Q_OBJECT
 public:
     explicit SweepChart(QWidget* parent = nullptr);
 
-    // Replaces what the chart shows.
-    void plot(const SweepPlot& plot);
+    QWidget* widget() override { return this; }
+    void plot(const SweepPlot& plot) override;
+    void onCursorMoved(std::function<void(const QString&)> told) override;
     // The plotted points of a result (every line piece of it, in order), as
     // input and result values.
     QList<QPointF> plotted(size_t result) const;
