@@ -84,6 +84,8 @@ struct Segment {
 void divide(const Segment& s, const SizeField& size, std::vector<Panel>& out) {
     const double len = std::hypot(s.b.x - s.a.x, s.b.y - s.a.y);
     if (!(len > 0)) return;
+    // Dimensions near the largest number leave no panel length to compute.
+    if (!std::isfinite(len)) throw std::invalid_argument("the cross-section's dimensions are out of range");
     auto at = [&](double t) { return Point{s.a.x + t / len * (s.b.x - s.a.x), s.a.y + t / len * (s.b.y - s.a.y)}; };
     // The number of panels wanted up to each point, integrated in small steps.
     std::vector<double> ts{0}, counts{0};
@@ -95,6 +97,9 @@ void divide(const Segment& s, const SizeField& size, std::vector<Panel>& out) {
         step = std::min(0.2 * hMid, len - t);
         count += step / size(at(t + step / 2));
         t += step;
+        // A step of no length or a count that is not a number would never end.
+        if (!(step > 0) || !std::isfinite(count))
+            throw std::invalid_argument("the cross-section's dimensions are out of range");
         if (count > kMaxPanels) throw std::invalid_argument("the cross-section's proportions need too fine a mesh");
         ts.push_back(t);
         counts.push_back(count);
