@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
+#include <malloc.h>
 #include <exception>
 #include <memory>
 #include <string>
@@ -62,6 +63,10 @@ int main(int argc, char** argv) {
     case tv::GuiCommandLine::Action::Run: break;
     }
 
+    // One allocation arena for all threads: the toolkit's helper threads and
+    // the field solver's worker allocate little, and an arena each would keep
+    // a few hundred kilobytes of its own.
+    mallopt(M_ARENA_MAX, 1);
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("Tolvane");
     QGuiApplication::setDesktopFileName("tolvane");

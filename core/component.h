@@ -8,6 +8,7 @@
 //   - assigning an unchanged text raises no change event.
 // The Qt layer observes property changes through the form's observer.
 #include <functional>
+#include <memory>
 #include <limits>
 #include <stdexcept>
 #include <optional>
@@ -41,17 +42,27 @@ public:
 
     Slot& operator=(Function f) {
         if (f_ && f) throw DescriptionError(*owner_ + "." + event_ + " already has a handler");
-        f_ = std::move(f);
+        f_ = f ? std::make_unique<Function>(std::move(f)) : nullptr;
         return *this;
     }
-    explicit operator bool() const { return static_cast<bool>(f_); }
-    void operator()(A... args) const { f_(std::forward<A>(args)...); }
+    explicit operator bool() const { return f_ != nullptr; }
+    void operator()(A... args) const {
+        if (!f_) throw std::bad_function_call();
+        (*f_)(std::forward<A>(args)...);
+    }
     // Removes the handler and hands it back (to run a change without its event).
-    Function take() { return std::exchange(f_, Function{}); }
+    Function take() {
+        Function f = f_ ? std::move(*f_) : Function{};
+        f_.reset();
+        return f;
+    }
     // Runs `f` after the handler already installed (a test observing events).
     void chain(Function f) {
-        if (!f_) { f_ = std::move(f); return; }
-        f_ = [first = std::move(f_), then = std::move(f)](A... args) {
+        if (!f_) {
+            *this = std::move(f);
+            return;
+        }
+        *f_ = [first = std::move(*f_), then = std::move(f)](A... args) {
             first(args...);
             then(args...);
         };
@@ -60,7 +71,9 @@ public:
 private:
     const std::string* owner_;
     const char* event_;
-    Function f_;
+    // Most controls handle no event, and every one has nine of these: a
+    // handler is kept apart, so that an empty slot costs a pointer.
+    std::unique_ptr<Function> f_;
 };
 
 enum class Kind {

@@ -1,6 +1,8 @@
 #include "platform/theme_style.h"
 
+#include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <QPainterPath>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -91,6 +93,21 @@ void drawTab(const QStyleOptionTab& tab, QPainter& p) {
 }  // namespace
 
 ThemeStyle::ThemeStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+
+QIcon ThemeStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const {
+    const bool across = icon == SP_ToolBarHorizontalExtensionButton;
+    if (!across && icon != SP_ToolBarVerticalExtensionButton) return QProxyStyle::standardIcon(icon, option, widget);
+    QPixmap arrow(16, 16);
+    arrow.fill(Qt::transparent);
+    QPainter painter(&arrow);
+    QStyleOption shape;
+    shape.rect = arrow.rect();
+    shape.palette = option ? option->palette : widget ? widget->palette() : QPalette();
+    shape.state = State_Enabled;
+    drawPrimitive(across ? PE_IndicatorArrowRight : PE_IndicatorArrowDown, &shape, &painter, widget);
+    painter.end();
+    return QIcon(arrow);
+}
 
 int ThemeStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                           QStyleHintReturn* data) const {

@@ -6,6 +6,7 @@
 // an accent line while the others sit darker. Dialog buttons carry no icons,
 // and drop-down lists open as a scrolling list below their box.
 #include <QColor>
+#include <QIcon>
 #include <QProxyStyle>
 
 namespace tv {
@@ -22,6 +23,10 @@ public:
     // Dialog buttons (OK, Yes, No) show their text only, as the desktop's own do.
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                   QStyleHintReturn* data = nullptr) const override;
+    // The menu bar's overflow arrow is drawn, not read from an image file:
+    // reading one loads every image-format plugin at start-up.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
 };
 
 // Whether a palette is one of the dark themes' (light text on a dark window).
