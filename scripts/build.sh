@@ -23,6 +23,9 @@ fi
 if command -v ccache > /dev/null; then
   options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   export CCACHE_BASEDIR="$PWD"
+  # Without these ccache refuses every file compiled with a precompiled
+  # header (cmake/precompiled.cmake), which is nearly all of them.
+  export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
 fi
 # Ninja when it is there, for a build folder made new (one made with another
 # generator keeps its own).
