@@ -26,6 +26,9 @@ if command -v ccache > /dev/null; then
   # Without these ccache refuses every file compiled with a precompiled
   # header (cmake/precompiled.cmake), which is nearly all of them.
   export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
+  # A fresh clone elsewhere finds the objects of an earlier one (the debug
+  # information then names the folder of the first).
+  export CCACHE_NOHASHDIR=1
 fi
 # Ninja when it is there, for a build folder made new (one made with another
 # generator keeps its own).
