@@ -19,6 +19,7 @@ if(NOT TOLVANE_SANITIZE AND EXISTS ${TOLVANE_STARTUP_ORDER} AND CMAKE_LINKER)
   set(anchor "    *(.text.startup .text.startup.*)\n")
   string(FIND "${script}" "${anchor}" at)
   if(NOT failed AND at GREATER 0)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TOLVANE_STARTUP_ORDER})
     file(STRINGS ${TOLVANE_STARTUP_ORDER} functions REGEX "^[A-Za-z_][A-Za-z0-9_.$]*$")
     # A constructor or destructor is listed by its complete-object name (C1,
     # D1) and compiled under its base-object name (C2, D2), which it shares.
